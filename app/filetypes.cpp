@@ -1,0 +1,6 @@
+#include "filetypes.h"
+
+void registerDocumentSuffixes(const QStringList &suffixes)
+{
+    Q_UNUSED(suffixes)
+}

@@ -1,0 +1,24 @@
+#include "app/capplication.h"
+#include "app/filetypes.h"
+#include "app/resources.h"
+#include "editor/dleditor.h"
+#include "marks/dlpalette.h"
+#include "settings/translation.h"
+#include "update/cupdatemgr.h"
+
+int main(int argc, char *argv[])
+{
+    CApplication app(argc, argv);
+    initDimletResources();
+    initMarkPalette();
+    registerDocumentSuffixes(QStringList() << QStringLiteral("dld"));
+    CUpdateMgr::instance()->startCheck();
+    installStartupTranslation(&app);
+
+    auto *editor = new DLEditor(nullptr);
+    QObject::connect(&app, &CApplication::openURL, editor, &DLEditor::handleAppOpenURL);
+    editor->show();
+    const int result = app.exec();
+    delete editor;
+    return result;
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Dimlet needs to build, run and test, only those missing.
+set -euo pipefail
+
+packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-dev-tools
+          libx11-dev fonts-liberation xvfb xauth xdotool)
+
+missing=()
+for pkg in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+    echo "Installing: ${missing[*]}"
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
