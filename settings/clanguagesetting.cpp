@@ -1,0 +1,8 @@
+#include "clanguagesetting.h"
+
+CLanguageSetting::CLanguageSetting(QWidget *parent)
+    : QDialog(parent)
+{
+}
+
+CLanguageSetting::~CLanguageSetting() = default;
