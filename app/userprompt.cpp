@@ -11,7 +11,7 @@ QMessageBox::StandardButton showModalBox(const UserPrompt &prompt)
 {
     if (prompt.question) {
         return QMessageBox::question(prompt.parent, prompt.title, prompt.text,
-                                     QMessageBox::Yes | QMessageBox::No, prompt.defaultButton);
+            QMessageBox::Yes | QMessageBox::No, prompt.defaultButton);
     }
     QMessageBox box(prompt.parent);
     box.setText(prompt.text);
@@ -37,7 +37,7 @@ void showMessage(const QString &text, QWidget *parent)
 }
 
 bool askYesNo(QWidget *parent, const QString &title, const QString &text,
-              QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButton defaultButton)
 {
     UserPrompt prompt;
     prompt.parent = parent;

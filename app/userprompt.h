@@ -26,7 +26,7 @@ void showMessage(const QString &text, QWidget *parent = nullptr);
 
 // A Yes/No question; true when the answer is Yes.
 bool askYesNo(QWidget *parent, const QString &title, const QString &text,
-              QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // Replaces the function that answers prompts; an empty one restores the modal boxes.
 // Returns the previous answerer.

@@ -68,15 +68,15 @@ QPointF DLGraphicsScene::mapToOrigin(const QPointF &p, double h) const
     return QPointF(p.x(), image.height() - p.y() - h);
 }
 
-QPainterPath DLGraphicsScene::dropIconPath(int side, int areaWidth, int areaHeight, int margin,
-                                           QPointF offset)
+QPainterPath DLGraphicsScene::dropIconPath(
+    int side, int areaWidth, int areaHeight, int margin, QPointF offset)
 {
     QPainterPath path;
     const double ox = offset.x();
     const double oy = offset.y();
-    path.addRoundedRect(QRectF((areaWidth - side) / 2 + ox, (areaHeight - side) / 2 + oy, side,
-                               side),
-                        10, 10, Qt::AbsoluteSize);
+    path.addRoundedRect(
+        QRectF((areaWidth - side) / 2 + ox, (areaHeight - side) / 2 + oy, side, side), 10, 10,
+        Qt::AbsoluteSize);
     const double cx = areaWidth / 2 + ox;
     const double top = areaHeight / 2 - side / 2 + 2 * margin + oy;
     const double bottom = areaHeight / 2 + side / 2 - 2 * margin + oy;
@@ -106,10 +106,10 @@ QImage DLGraphicsScene::makeDropHintImage()
     painter.setPen(Qt::white);
     painter.setFont(QFont(QStringLiteral("Arial"), 17));
     painter.drawText(QRect(0, 104, 300, 40), Qt::AlignHCenter | Qt::AlignVCenter | Qt::AlignBottom,
-                     QCoreApplication::translate("DLGraphicsScene", "Drop File Here"));
+        QCoreApplication::translate("DLGraphicsScene", "Drop File Here"));
     painter.setFont(QFont(QStringLiteral("Arial"), 11));
     painter.drawText(QRect(0, 140, 300, 20), Qt::AlignHCenter | Qt::AlignVCenter | Qt::AlignTop,
-                     QStringLiteral("[dld, png, jpg, bmp]"));
+        QStringLiteral("[dld, png, jpg, bmp]"));
     return hint;
 }
 
@@ -149,7 +149,7 @@ void DLGraphicsScene::loadImage(const QString &path)
         if (image.width() % 2 == 0 && image.height() % 2 == 0) {
             const qreal dpr = image.devicePixelRatio();
             image = image.scaled(image.width() / 2, image.height() / 2, Qt::IgnoreAspectRatio,
-                                 Qt::FastTransformation);
+                Qt::FastTransformation);
             image.setDevicePixelRatio(dpr * 0.5);
         } else {
             showMessage(tr("Detected retina image, but the size maybe invalid[%1x%2]. App will "
@@ -265,36 +265,39 @@ void DLGraphicsScene::applySettingsChanges(int mask)
         flipY = DLSetting::flipY();
 }
 
-void DLGraphicsScene::refreshColorPicks() {}
+void DLGraphicsScene::refreshColorPicks() { }
 
 void DLGraphicsScene::renderTo(QPainter *painter)
 {
     painter->drawImage(0, 0, image);
 }
 
-void DLGraphicsScene::recreateMark(int, int, const QString &, const QPointF &, const QPointF &) {}
-void DLGraphicsScene::removeMarkByOrder(int) {}
-void DLGraphicsScene::setMarkPointsByOrder(int, const QPointF &, const QPointF &) {}
-void DLGraphicsScene::setMarkTextByOrder(int, const QString &) {}
-DLGraphicsItem *DLGraphicsScene::findMarkByOrder(int) const { return nullptr; }
-void DLGraphicsScene::deleteSelectedMarks() {}
-void DLGraphicsScene::finishEditingAndDeselect() {}
-void DLGraphicsScene::beginCommentEditing(const QString &, DLGraphicsItem *) {}
-void DLGraphicsScene::makeEditorFinishEditing() {}
-void DLGraphicsScene::myItemSelected(QGraphicsItem *) {}
-void DLGraphicsScene::textEditorDidEndEditor(DLGraphicsTextItem *, DLGraphicsItem *) {}
-void DLGraphicsScene::onMarkSelectionChanged(DLGraphicsItem *) {}
-void DLGraphicsScene::onLengthChanged(const DLGraphicsLengthItem *, DLLenChanged) {}
-void DLGraphicsScene::forgetTransientItem(QGraphicsItem *) {}
+void DLGraphicsScene::recreateMark(int, int, const QString &, const QPointF &, const QPointF &) { }
+void DLGraphicsScene::removeMarkByOrder(int) { }
+void DLGraphicsScene::setMarkPointsByOrder(int, const QPointF &, const QPointF &) { }
+void DLGraphicsScene::setMarkTextByOrder(int, const QString &) { }
+DLGraphicsItem *DLGraphicsScene::findMarkByOrder(int) const
+{
+    return nullptr;
+}
+void DLGraphicsScene::deleteSelectedMarks() { }
+void DLGraphicsScene::finishEditingAndDeselect() { }
+void DLGraphicsScene::beginCommentEditing(const QString &, DLGraphicsItem *) { }
+void DLGraphicsScene::makeEditorFinishEditing() { }
+void DLGraphicsScene::myItemSelected(QGraphicsItem *) { }
+void DLGraphicsScene::textEditorDidEndEditor(DLGraphicsTextItem *, DLGraphicsItem *) { }
+void DLGraphicsScene::onMarkSelectionChanged(DLGraphicsItem *) { }
+void DLGraphicsScene::onLengthChanged(const DLGraphicsLengthItem *, DLLenChanged) { }
+void DLGraphicsScene::forgetTransientItem(QGraphicsItem *) { }
 
 bool DLGraphicsScene::findColorRun(const QPoint &, bool, QPoint *, QPoint *) const
 {
     return false;
 }
 
-void DLGraphicsScene::onTrackMouseFreeMoveStart(QPointF) {}
-void DLGraphicsScene::onTrackMouseFreeMovePosChanged(QPointF) {}
-void DLGraphicsScene::onTrackMouseFreeMoveEnd(bool, QPointF) {}
+void DLGraphicsScene::onTrackMouseFreeMoveStart(QPointF) { }
+void DLGraphicsScene::onTrackMouseFreeMovePosChanged(QPointF) { }
+void DLGraphicsScene::onTrackMouseFreeMoveEnd(bool, QPointF) { }
 
 void DLGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {

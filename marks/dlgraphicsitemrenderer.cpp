@@ -13,7 +13,7 @@ struct DLGraphicsItemRenderer::Style
     QPen hitPen;
     QPen labelOutlinePen;
     QPen whiteHaloPen;
-    QBrush labelBackgroundBrush{QColor(255, 255, 255, 180), Qt::SolidPattern};
+    QBrush labelBackgroundBrush {QColor(255, 255, 255, 180), Qt::SolidPattern};
     QFont labelFont;
     std::unique_ptr<QFontMetrics> labelFontMetrics;
     int colorFormat = 0;
@@ -69,17 +69,59 @@ void DLGraphicsItemRenderer::setLabelFont(const QFont &font)
     s.labelFontMetrics = std::make_unique<QFontMetrics>(font);
 }
 
-QRgb DLGraphicsItemRenderer::markColor() { return style().markColor; }
-QRgb DLGraphicsItemRenderer::darkColor() { return style().darkColor; }
-const QPen &DLGraphicsItemRenderer::markPen() { return style().markPen; }
-const QBrush &DLGraphicsItemRenderer::markBrush() { return style().markBrush; }
-const QPen &DLGraphicsItemRenderer::darkMarkPen() { return style().darkMarkPen; }
-const QBrush &DLGraphicsItemRenderer::darkMarkBrush() { return style().darkMarkBrush; }
-const QPen &DLGraphicsItemRenderer::hitPen() { return style().hitPen; }
-const QPen &DLGraphicsItemRenderer::labelOutlinePen() { return style().labelOutlinePen; }
-const QPen &DLGraphicsItemRenderer::whiteHaloPen() { return style().whiteHaloPen; }
-const QBrush &DLGraphicsItemRenderer::labelBackgroundBrush() { return style().labelBackgroundBrush; }
-const QFont &DLGraphicsItemRenderer::labelFont() { return style().labelFont; }
-const QFontMetrics *DLGraphicsItemRenderer::labelFontMetrics() { return style().labelFontMetrics.get(); }
-int DLGraphicsItemRenderer::colorFormat() { return style().colorFormat; }
-bool DLGraphicsItemRenderer::macProfile() { return style().macProfile; }
+QRgb DLGraphicsItemRenderer::markColor()
+{
+    return style().markColor;
+}
+QRgb DLGraphicsItemRenderer::darkColor()
+{
+    return style().darkColor;
+}
+const QPen &DLGraphicsItemRenderer::markPen()
+{
+    return style().markPen;
+}
+const QBrush &DLGraphicsItemRenderer::markBrush()
+{
+    return style().markBrush;
+}
+const QPen &DLGraphicsItemRenderer::darkMarkPen()
+{
+    return style().darkMarkPen;
+}
+const QBrush &DLGraphicsItemRenderer::darkMarkBrush()
+{
+    return style().darkMarkBrush;
+}
+const QPen &DLGraphicsItemRenderer::hitPen()
+{
+    return style().hitPen;
+}
+const QPen &DLGraphicsItemRenderer::labelOutlinePen()
+{
+    return style().labelOutlinePen;
+}
+const QPen &DLGraphicsItemRenderer::whiteHaloPen()
+{
+    return style().whiteHaloPen;
+}
+const QBrush &DLGraphicsItemRenderer::labelBackgroundBrush()
+{
+    return style().labelBackgroundBrush;
+}
+const QFont &DLGraphicsItemRenderer::labelFont()
+{
+    return style().labelFont;
+}
+const QFontMetrics *DLGraphicsItemRenderer::labelFontMetrics()
+{
+    return style().labelFontMetrics.get();
+}
+int DLGraphicsItemRenderer::colorFormat()
+{
+    return style().colorFormat;
+}
+bool DLGraphicsItemRenderer::macProfile()
+{
+    return style().macProfile;
+}

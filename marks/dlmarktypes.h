@@ -7,7 +7,10 @@ enum DLMarkType { MarkLength = 0, MarkRect = 1, MarkColorPick = 2, MarkComments 
 
 // A mark's item type is UserType + its kind; the scene tells marks apart by it.
 constexpr int markItemTypeBase = QGraphicsItem::UserType;
-constexpr int markItemType(int markType) { return markItemTypeBase + markType; }
+constexpr int markItemType(int markType)
+{
+    return markItemTypeBase + markType;
+}
 inline bool isMarkItemType(int itemType)
 {
     return itemType >= markItemType(MarkLength) && itemType <= markItemType(MarkComments);
@@ -27,4 +30,7 @@ constexpr int HitBody = 9;
 constexpr int HitIgnored = 10;
 
 // The part that follows the pointer while a new mark is drawn.
-constexpr int defaultHitPart(int markType) { return markType == MarkRect ? 8 : 2; }
+constexpr int defaultHitPart(int markType)
+{
+    return markType == MarkRect ? 8 : 2;
+}

@@ -8,7 +8,8 @@
 
 void prepareTestEnvironment()
 {
-    for (const char *name : {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+    for (const char *name :
+        {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
         const QString dir = qEnvironmentVariable(name);
         if (!dir.isEmpty())
             QDir().mkpath(dir);

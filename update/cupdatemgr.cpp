@@ -6,9 +6,7 @@ CUpdateMgr *CUpdateMgr::instance()
     return &manager;
 }
 
-void CUpdateMgr::startCheck()
-{
-}
+void CUpdateMgr::startCheck() { }
 
 void CUpdateMgr::checkThreadDone(const QByteArray &rst)
 {
