@@ -1,4 +1,5 @@
 #include "app/capplication.h"
+#include "app/desktopapplicationadaptor.h"
 #include "app/filetypes.h"
 #include "app/resources.h"
 #include "editor/dleditor.h"
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
 
     auto *editor = new DLEditor(nullptr);
     QObject::connect(&app, &CApplication::openURL, editor, &DLEditor::handleAppOpenURL);
+    // Without a session bus the program simply runs without it.
+    DesktopApplicationAdaptor::registerOnSessionBus(&app);
     editor->show();
     const int result = app.exec();
     delete editor;

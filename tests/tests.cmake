@@ -32,3 +32,7 @@ endforeach()
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
     include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
 endif()
+
+add_test(NAME install_tree
+    COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DSOURCE=${CMAKE_SOURCE_DIR}
+            -DWORK=${CMAKE_BINARY_DIR}/install-check -P ${CMAKE_SOURCE_DIR}/tests/desktop/checkinstall.cmake)

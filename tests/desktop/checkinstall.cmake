@@ -1,0 +1,50 @@
+# Installs into a scratch prefix and checks the tree a desktop expects; the
+# validators run when the machine has them.
+set(prefix ${WORK}/prefix)
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
+    RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "install failed: ${rc}")
+endif()
+
+foreach(path
+        bin/dimlet
+        lib/dimlet/dimlet
+        share/applications/app.dimlet.Dimlet.desktop
+        share/mime/packages/app.dimlet.Dimlet.xml
+        share/metainfo/app.dimlet.Dimlet.metainfo.xml
+        share/dbus-1/services/app.dimlet.Dimlet.service)
+    if(NOT EXISTS ${prefix}/${path})
+        message(FATAL_ERROR "missing after install: ${path}")
+    endif()
+endforeach()
+file(GLOB qm_files ${prefix}/lib/dimlet/languages/*.qm)
+file(GLOB built_qm ${BUILD}/languages/*.qm)
+list(LENGTH qm_files installed_count)
+list(LENGTH built_qm built_count)
+if(NOT installed_count EQUAL built_count)
+    message(FATAL_ERROR "languages: ${installed_count} installed, ${built_count} built")
+endif()
+file(GLOB icons ${prefix}/share/icons/hicolor/*/apps/app.dimlet.Dimlet.png)
+if(EXISTS ${SOURCE}/resources/icons AND NOT icons)
+    message(FATAL_ERROR "no application icon in the hicolor theme")
+endif()
+
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+    execute_process(COMMAND ${DESKTOP_FILE_VALIDATE}
+        ${prefix}/share/applications/app.dimlet.Dimlet.desktop RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "desktop-file-validate failed")
+    endif()
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net
+        ${prefix}/share/metainfo/app.dimlet.Dimlet.metainfo.xml RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "appstreamcli validate failed")
+    endif()
+endif()
+message(STATUS "install tree complete")
