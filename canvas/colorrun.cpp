@@ -18,6 +18,11 @@ struct PixelLine
     int count;
 };
 
+inline QRgb pixelAt(const uchar *pixel)
+{
+    return *reinterpret_cast<const QRgb *>(pixel);
+}
+
 inline bool closeColor(QRgb a, QRgb b)
 {
     if (((a ^ b) & 0x00FFFFFFu) == 0)
@@ -26,29 +31,89 @@ inline bool closeColor(QRgb a, QRgb b)
         && qAbs(qBlue(a) - qBlue(b)) <= 1;
 }
 
-inline QRgb loadPlain(const uchar *pixel)
+class PlainMatch
 {
-    return *reinterpret_cast<const QRgb *>(pixel);
-}
+public:
+    explicit PlainMatch(QRgb reference)
+        : reference(reference)
+    {
+    }
+    bool operator()(QRgb pixel) const { return closeColor(pixel, reference); }
 
-// Premultiplied pixels are compared by their true colour: a half-transparent colour must not
-// pass for the darker opaque colour it has the same stored values as.
-inline QRgb loadPremultiplied(const uchar *pixel)
+private:
+    QRgb reference;
+};
+
+// Premultiplied storage rounds each channel to about value * alpha / 255, so one stored value
+// stands for a range of true values. Two pixels match when their ranges come within 1 of each
+// other: alpha alone then never ends a run, and a half-transparent colour still differs from
+// the darker opaque one with the same stored values. Fully transparent pixels count as black.
+class PremultipliedMatch
 {
-    return qUnpremultiply(*reinterpret_cast<const QRgb *>(pixel));
-}
+public:
+    explicit PremultipliedMatch(QRgb reference)
+        : reference(reference)
+        , referenceRanges(rangesOf(reference))
+    {
+    }
+
+    bool operator()(QRgb pixel) const
+    {
+        if (pixel == reference)
+            return true;
+        if (qAlpha(pixel) == 255 && qAlpha(reference) == 255)
+            return closeColor(pixel, reference);
+        const Ranges ranges = rangesOf(pixel);
+        for (int c = 0; c < 3; ++c) {
+            if (ranges.low[c] > referenceRanges.high[c] + 1
+                || referenceRanges.low[c] > ranges.high[c] + 1)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    struct Ranges
+    {
+        int low[3];
+        int high[3];
+    };
+
+    // The true values whose product with alpha, rounded or truncated, gives the stored one.
+    static Ranges rangesOf(QRgb pixel)
+    {
+        const int alpha = qAlpha(pixel);
+        const int stored[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+        Ranges ranges;
+        for (int c = 0; c < 3; ++c) {
+            if (alpha == 255 || alpha == 0) {
+                ranges.low[c] = ranges.high[c] = alpha ? stored[c] : 0;
+                continue;
+            }
+            const int lowNumerator = (2 * stored[c] - 1) * 255;
+            const int low = lowNumerator <= 0 ? 0 : (lowNumerator + 2 * alpha - 1) / (2 * alpha);
+            const int high = ((stored[c] + 1) * 255 + alpha - 1) / alpha - 1;
+            ranges.low[c] = std::min(low, 255);
+            ranges.high[c] = std::min(high, 255);
+        }
+        return ranges;
+    }
+
+    QRgb reference;
+    Ranges referenceRanges;
+};
 
 // Returns the first and last index of the run around index at.
-template<QRgb (*load)(const uchar *)> std::pair<int, int> runAround(const PixelLine &line, int at)
+template<typename Match> std::pair<int, int> runAround(const PixelLine &line, int at)
 {
     const uchar *origin = line.first + line.step * at;
-    const QRgb reference = load(origin);
+    const Match matches(pixelAt(origin));
 
     int low = at;
     const uchar *pixel = origin;
     while (low > 0) {
         pixel -= line.step;
-        if (!closeColor(load(pixel), reference))
+        if (!matches(pixelAt(pixel)))
             break;
         --low;
     }
@@ -57,7 +122,7 @@ template<QRgb (*load)(const uchar *)> std::pair<int, int> runAround(const PixelL
     pixel = origin;
     while (high < line.count - 1) {
         pixel += line.step;
-        if (!closeColor(load(pixel), reference))
+        if (!matches(pixelAt(pixel)))
             break;
         ++high;
     }
@@ -102,8 +167,8 @@ bool findColorRun(const QImage &image, QPoint p, bool horizontal, QPoint *start,
     }
 
     const std::pair<int, int> run = source->format() == QImage::Format_ARGB32_Premultiplied
-        ? runAround<loadPremultiplied>(line, index)
-        : runAround<loadPlain>(line, index);
+        ? runAround<PremultipliedMatch>(line, index)
+        : runAround<PlainMatch>(line, index);
 
     const QPoint first = horizontal ? QPoint(run.first, p.y()) : QPoint(p.x(), run.first);
     const QPoint last = horizontal ? QPoint(run.second, p.y()) : QPoint(p.x(), run.second);

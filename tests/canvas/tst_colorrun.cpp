@@ -127,6 +127,8 @@ class TestColorRun : public QObject
 private slots:
     void findsRun_data();
     void findsRun();
+    void premultipliedAlphaNeverEndsRun_data();
+    void premultipliedAlphaNeverEndsRun();
     void pointOutsideLeavesOutputs_data();
     void pointOutsideLeavesOutputs();
     void formatsMatchTheirArgb32Conversion_data();
@@ -192,14 +194,6 @@ void TestColorRun::findsRun_data()
     QTest::newRow("alpha differences never end a run")
         << alphas << QPoint(3, 0) << true << QPoint(0, 0) << QPoint(5, 0);
 
-    QImage translucent = filled(5, 1, qRgba(200, 120, 40, 255));
-    translucent.setPixel(1, 0, qRgba(200, 120, 40, 128));
-    translucent.setPixel(2, 0, qRgba(200, 120, 40, 200));
-    translucent.setPixel(4, 0, qRgba(200, 120, 40, 160));
-    QTest::newRow("premultiplied: alpha differences never end a run")
-        << translucent.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QPoint(2, 0) << true
-        << QPoint(0, 0) << QPoint(4, 0);
-
     // Stored premultiplied, (200,120,40) at half alpha has the values of opaque (100,60,20).
     QImage twins = filled(5, 1, qRgba(100, 60, 20, 255));
     twins.setPixel(2, 0, qRgba(200, 120, 40, 128));
@@ -207,6 +201,30 @@ void TestColorRun::findsRun_data()
     QTest::newRow("premultiplied: half-transparent colour differs from its dark twin")
         << twins.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QPoint(2, 0) << true
         << QPoint(2, 0) << QPoint(3, 0);
+
+    QImage apart = filled(5, 1, qRgba(200, 120, 40, 200));
+    apart.setPixel(3, 0, qRgba(200, 120, 50, 200));
+    QTest::newRow("premultiplied: translucent colour 10 bluer ends the run")
+        << apart.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QPoint(0, 0) << true
+        << QPoint(0, 0) << QPoint(2, 0);
+
+    for (int delta : {1, 2}) {
+        QImage nearlyOpaque = filled(5, 1, grey);
+        nearlyOpaque.setPixel(3, 0, qRgba(100 + delta, 100, 100, 254));
+        const bool inside = delta == 1;
+        QTest::newRow(inside ? "premultiplied: nearly opaque red +1 stays in the run"
+                             : "premultiplied: nearly opaque red +2 ends the run")
+            << nearlyOpaque.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QPoint(0, 0)
+            << true << QPoint(0, 0) << QPoint(inside ? 4 : 2, 0);
+    }
+
+    QImage clear = filled(6, 1, black);
+    clear.setPixel(2, 0, qRgba(0, 0, 0, 0));
+    clear.setPixel(3, 0, qRgba(0, 0, 0, 0));
+    clear.setPixel(5, 0, qRgb(255, 0, 0));
+    QTest::newRow("premultiplied: fully transparent pixels count as black")
+        << clear.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QPoint(2, 0) << true
+        << QPoint(0, 0) << QPoint(4, 0);
 
     QImage premultipliedStep = filled(5, 1, qRgb(10, 10, 10));
     premultipliedStep.setPixel(4, 0, qRgb(10, 10, 12));
@@ -271,6 +289,38 @@ void TestColorRun::findsRun()
     QVERIFY(findColorRun(image, point, horizontal, &foundStart, &foundEnd));
     QCOMPARE(foundStart, start);
     QCOMPARE(foundEnd, end);
+}
+
+void TestColorRun::premultipliedAlphaNeverEndsRun_data()
+{
+    QTest::addColumn<QRgb>("colour");
+
+    QTest::newRow("orange") << qRgb(200, 120, 40);
+    QTest::newRow("near black") << qRgb(1, 2, 3);
+    QTest::newRow("near white") << qRgb(254, 255, 253);
+    QTest::newRow("extremes mixed") << qRgb(0, 255, 128);
+}
+
+// Premultiplied storage rounds each colour differently at each alpha; every alpha from 1 to
+// 255 of one colour must still read as one run, from wherever it is measured.
+void TestColorRun::premultipliedAlphaNeverEndsRun()
+{
+    QFETCH(QRgb, colour);
+
+    QImage row(255, 1, QImage::Format_ARGB32);
+    for (int x = 0; x < row.width(); ++x)
+        row.setPixel(x, 0, (colour & 0x00FFFFFFu) | (uint(x + 1) << 24));
+    const QImage premultiplied = row.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+
+    for (int x = 0; x < premultiplied.width(); ++x) {
+        QPoint start, end;
+        QVERIFY(findColorRun(premultiplied, QPoint(x, 0), true, &start, &end));
+        if (start != QPoint(0, 0) || end != QPoint(254, 0))
+            QFAIL(qPrintable(QStringLiteral("measured from alpha %1: run %2..%3")
+                                 .arg(x + 1)
+                                 .arg(start.x())
+                                 .arg(end.x())));
+    }
 }
 
 void TestColorRun::pointOutsideLeavesOutputs_data()
