@@ -1,12 +1,12 @@
 #include "helpers.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDesktopWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QApplication>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QUrl>
@@ -76,8 +76,8 @@ QString homeDirPath()
 
 QString tempDirPath()
 {
-    const QStringList dirs = QStandardPaths::locateAll(
-        QStandardPaths::TempLocation, QString(), QStandardPaths::LocateDirectory);
+    const QStringList dirs = QStandardPaths::locateAll(QStandardPaths::TempLocation, QString(),
+                                                       QStandardPaths::LocateDirectory);
     return dirs.isEmpty() ? QString() : dirs.first();
 }
 
