@@ -28,9 +28,30 @@ QString joinPath(const QString &a, const QString &b)
     return a.left(end) + sep + b.mid(begin);
 }
 
+namespace {
+QString &languagesDirOverride()
+{
+    static QString dir;
+    return dir;
+}
+
+std::function<void(const QUrl &)> &urlOpener()
+{
+    static std::function<void(const QUrl &)> opener;
+    return opener;
+}
+} // namespace
+
 QString languagesDirPath()
 {
+    if (!languagesDirOverride().isEmpty())
+        return languagesDirOverride();
     return joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("languages"));
+}
+
+void setLanguagesDirOverride(const QString &dir)
+{
+    languagesDirOverride() = dir;
 }
 
 bool fileExists(const QString &path)
@@ -62,7 +83,18 @@ QString tempDirPath()
 
 void openUrl(const QString &text)
 {
-    QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
+    const QUrl url(text, QUrl::TolerantMode);
+    if (urlOpener())
+        urlOpener()(url);
+    else
+        QDesktopServices::openUrl(url);
+}
+
+std::function<void(const QUrl &)> setUrlOpener(std::function<void(const QUrl &)> opener)
+{
+    std::function<void(const QUrl &)> previous = std::move(urlOpener());
+    urlOpener() = std::move(opener);
+    return previous;
 }
 
 QString readTextFile(const QString &path)

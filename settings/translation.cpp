@@ -5,11 +5,26 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
+
+namespace {
+std::function<QLocale()> &systemLocaleProvider()
+{
+    static std::function<QLocale()> provider;
+    return provider;
+}
+} // namespace
+
+void setSystemLocaleProvider(std::function<QLocale()> provider)
+{
+    systemLocaleProvider() = std::move(provider);
+}
 
 QString systemLanguage()
 {
-    QString code = QLocale::system().name().left(2).toLower();
+    const QLocale locale = systemLocaleProvider() ? systemLocaleProvider()() : QLocale::system();
+    QString code = locale.name().left(2).toLower();
     if (code == QLatin1String("zh"))
         code = QStringLiteral("zhs");
     return code;
@@ -17,6 +32,10 @@ QString systemLanguage()
 
 bool loadTranslation(const QString &code, QObject *parent)
 {
+    // The code comes from a hand-editable file: it must not lead out of the languages directory.
+    static const QRegularExpression plainCode(QStringLiteral("^[A-Za-z0-9_-]+$"));
+    if (!plainCode.match(code).hasMatch())
+        return false;
     const QString fileName = QStringLiteral("%1_%2.qm").arg(QStringLiteral("dimlet"), code);
     const QString path = joinPath(languagesDirPath(), fileName);
     if (!fileExists(path))
