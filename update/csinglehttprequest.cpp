@@ -56,6 +56,9 @@ QByteArray CSingleHttpRequest::request(
     }
 
     QNetworkReply *reply = m_reply;
+    // Holds the network side back instead of letting it queue an unbounded body for us;
+    // the margin keeps the pause above the point where the body is abandoned.
+    reply->setReadBufferSize(2 * maxReplySize);
     bool abandoned = false;
     const auto abandon = [reply, &abandoned] {
         if (!abandoned) {
