@@ -9,6 +9,7 @@ class CUpdateMgr : public QObject
     Q_OBJECT
 public:
     static CUpdateMgr *instance();
+    // Returns at once; the request runs on its own thread.
     void startCheck();
 
 private slots:
