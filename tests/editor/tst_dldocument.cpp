@@ -1,13 +1,11 @@
 #include "testsupport.h"
 
+#include "documentfixtures.h"
+#include "filefixtures.h"
+
 #include "editor/dldocument.h"
 
-#include <QBuffer>
-#include <QDataStream>
-#include <QDirIterator>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -15,132 +13,10 @@
 #include <limits>
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 namespace {
-QByteArray binaryJson(const QJsonValue &root)
-{
-    const QJsonDocument document
-        = root.isArray() ? QJsonDocument(root.toArray()) : QJsonDocument(root.toObject());
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    const QByteArray data = document.toBinaryData();
-    QT_WARNING_POP
-    return data;
-}
-
 QByteArray compactJson(const QJsonObject &object)
 {
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
-}
-
-QJsonObject objectFromBinaryJson(const QByteArray &data)
-{
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    const QJsonDocument document = QJsonDocument::fromBinaryData(data, QJsonDocument::Validate);
-    QT_WARNING_POP
-    return document.object();
-}
-
-QByteArray pictureBytes(const char *format, const QSize &size = QSize(7, 5))
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(QColor(10, 200, 30, 255));
-    image.setPixelColor(0, 0, QColor(250, 0, 0));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return buffer.data();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray bigEndian32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray block(const QByteArray &content)
-{
-    return bigEndian32(quint32(content.size())) + content;
-}
-
-QJsonObject documentObject(const QString &filename, const QJsonArray &marks = QJsonArray())
-{
-    QJsonObject object;
-    object.insert(QStringLiteral("filename"), filename);
-    object.insert(QStringLiteral("version"), QStringLiteral("1.0.0"));
-    object.insert(QStringLiteral("min"), 10000);
-    object.insert(QStringLiteral("youknown"), marks);
-    object.insert(QStringLiteral("z-value"), 3.0);
-    return object;
-}
-
-QJsonObject fullMark(int type)
-{
-    return QJsonObject {{"idx", 2.0}, {"type", type}, {"x1", 1.0}, {"y1", 2.0}, {"x2", 3.0},
-        {"y2", 4.0}, {"maxw", 50.0}};
-}
-
-MarkRecord record(int type, double idx, QPointF p1, QPointF p2, const QString &text, double maxw)
-{
-    MarkRecord r;
-    r.type = type;
-    r.idx = idx;
-    r.point1 = p1;
-    r.point2 = p2;
-    r.text = text;
-    r.maxw = maxw;
-    return r;
-}
-
-// Every file below root, so a test can tell what a read created and where.
-QStringList filesBelow(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-        QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(root).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
-void compareRecords(const MarkRecordList &actual, const QVector<MarkRecord> &expected)
-{
-    QCOMPARE(actual.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(actual[i]->type, expected[i].type);
-        QCOMPARE(actual[i]->idx, expected[i].idx);
-        QCOMPARE(actual[i]->point1, expected[i].point1);
-        QCOMPARE(actual[i]->point2, expected[i].point2);
-        QCOMPARE(actual[i]->text, expected[i].text);
-        QCOMPARE(actual[i]->maxw, expected[i].maxw);
-    }
-}
-
-MarkRecordList ownedCopies(const QVector<MarkRecord> &records)
-{
-    MarkRecordList list;
-    for (const MarkRecord &r : records)
-        list.append(new MarkRecord(r));
-    return list;
 }
 
 const QString versionMessage = QStringLiteral(
@@ -626,7 +502,6 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
-    // A file-size limit makes the write itself fail half way, even for root.
     void writeFailingHalfwayKeepsOldDocument()
     {
         const QString picturePath = docsDir + QStringLiteral("/large.bmp");
@@ -635,16 +510,13 @@ private slots:
         QVERIFY(writeFile(target, "old document"));
         const QStringList before = filesBelow(sandbox->path());
 
-        rlimit saved {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         MarkRecordList none;
-        const DocumentError error = writeDocumentFile(target, picturePath, none, 0);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        DocumentError error = DocumentError::None;
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY(limit.isActive());
+            error = writeDocumentFile(target, picturePath, none, 0);
+        }
 
         QCOMPARE(error, DocumentError::CannotOpenOutput);
         QCOMPARE(fileBytes(target), QByteArray("old document"));
