@@ -1,0 +1,57 @@
+#include "imageexport.h"
+
+#include "canvas/dlgraphicsscene.h"
+#include "deployment.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace {
+// Writing to a device, the writer cannot guess the format from a file name.
+QByteArray formatForSuffix(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpeg")
+        || suffix == QLatin1String("jpg") || suffix == QLatin1String("bmp"))
+        return suffix.toLatin1();
+    return QByteArray();
+}
+} // namespace
+
+QImage buildExportImage(DLGraphicsScene *scene)
+{
+    if (!scene)
+        return QImage();
+    const QSize size(scene->image.width(), scene->image.height());
+    if (size.width() < 1 || size.height() < 1)
+        return QImage();
+    QImage composed(size, QImage::Format_ARGB32_Premultiplied);
+    composed.fill(Qt::transparent);
+    QPainter painter(&composed);
+    painter.save();
+    scene->renderTo(&painter);
+    painter.restore();
+    painter.end();
+    return composed;
+}
+
+bool exportImage(const QImage &image, const QString &path)
+{
+    const QByteArray format = formatForSuffix(path);
+    if (image.isNull() || format.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, format);
+    writer.setQuality(100);
+    writer.setText(QStringLiteral("PowerBy"), QStringLiteral("Dimlet"));
+    writer.setText(QStringLiteral("home"), QStringLiteral(DIMLET_HOME_URL));
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
