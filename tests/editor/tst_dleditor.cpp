@@ -77,6 +77,7 @@ private slots:
     void zoomIgnoredWhileEmpty();
     void openResetsZoomAndTitle();
     void keyboardShortcuts();
+    void droppedFilesOpenTheFirst_data();
     void droppedFilesOpenTheFirst();
     void fileOpenRequestOpensLocalFile();
 };
@@ -476,21 +477,35 @@ void TestDLEditor::keyboardShortcuts()
     QTest::keyRelease(&editor, Qt::Key_Space);
 }
 
+void TestDLEditor::droppedFilesOpenTheFirst_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("over the canvas") << "editorView";
+    QTest::newRow("over the tool bar") << "myMenubar";
+}
+
 void TestDLEditor::droppedFilesOpenTheFirst()
 {
+    QFETCH(QString, target);
+
     QTemporaryDir dir;
     TestableEditor editor;
+    QWidget *over = editor.child<QWidget>(qPrintable(target));
+    if (auto *view = qobject_cast<QAbstractScrollArea *>(over))
+        over = view->viewport();
     const QString first = writePicture(dir, QStringLiteral("first.PNG"));
     const QString second = writePicture(dir, QStringLiteral("second.png"));
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("notes.txt"))),
         QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
 
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&editor, &enter);
+    const QPoint pos = over->rect().center();
+    QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(over, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&editor, &drop);
+    QDropEvent drop(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(over, &drop);
+    QVERIFY(drop.isAccepted());
 
     QCOMPARE(editor.windowTitle(), QStringLiteral("first.PNG"));
     QCOMPARE(editor.canvasScene()->imagePath, first);
