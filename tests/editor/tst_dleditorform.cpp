@@ -406,7 +406,10 @@ void TestDLEditorForm::settingsHandling()
     const QColor backgroundBefore = editor.canvasView()->backgroundBrush().color();
     const bool flipBefore = editor.canvasScene()->flipY;
     editor.settingsRunner = [mask] {
-        writeStyle(3, 2, true, 1, true);
+        writePreference(PrefKey::MarkColor, 3);
+        writePreference(PrefKey::MacProfile, true);
+        writePreference(PrefKey::Background, 1);
+        writePreference(PrefKey::FlipY, true);
         return mask;
     };
 
