@@ -9,6 +9,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Lets icons use their double-size pictures on high-density screens.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     CApplication app(argc, argv);
     initDimletResources();
     initMarkPalette();
