@@ -36,8 +36,8 @@ public:
     QRgb pixelAt(const QPointF &p) const;
     QPointF mapToOrigin(const QPointF &p, double h) const;
     static QImage makeDropHintImage();
-    static QPainterPath dropIconPath(int side, int areaWidth, int areaHeight, int margin,
-                                     QPointF offset);
+    static QPainterPath dropIconPath(
+        int side, int areaWidth, int areaHeight, int margin, QPointF offset);
 
     // Documents
     bool loadDocument(const MarkRecordList &records, const QString &imagePath, double nextZ);
@@ -51,8 +51,8 @@ public:
     void clearUndo();
     void undo();
     void redo();
-    void recreateMark(int order, int type, const QString &text, const QPointF &p1,
-                      const QPointF &p2);
+    void recreateMark(
+        int order, int type, const QString &text, const QPointF &p1, const QPointF &p2);
     void removeMarkByOrder(int order);
     void setMarkPointsByOrder(int order, const QPointF &p1, const QPointF &p2);
     void setMarkTextByOrder(int order, const QString &text);
@@ -116,4 +116,9 @@ private:
     void onLengthChanged(const DLGraphicsLengthItem *mark, DLLenChanged kind);
     void forgetTransientItem(QGraphicsItem *item);
     QGraphicsView *firstView() const;
+    QRectF visibleSceneRect() const;
+    void placeGuideLines(const QPointF &p1, const QPointF &p2);
+    void removeGuideLines();
+    void discardMark(DLGraphicsItem *mark);
+    void pushUndoCommand(QUndoCommand *command);
 };
