@@ -72,9 +72,6 @@ DLGraphicsScene::DLGraphicsScene(QObject *parent)
     : QGraphicsScene(parent)
 {
     undoStack.setUndoLimit(200);
-    // Marks change their bounds on every drag; a linear scan of a few marks is cheap and,
-    // unlike the BSP index, never keeps stale entries.
-    setItemIndexMethod(QGraphicsScene::NoIndex);
     callbackOwner = this;
     DLGraphicsItem::setSelectedHandler(
         [this](DLGraphicsItem *mark) { onMarkSelectionChanged(mark); });
@@ -404,7 +401,7 @@ void DLGraphicsScene::discardMark(DLGraphicsItem *mark)
         activeHitPart = 0;
         removeGuideLines();
     }
-    removeItem(mark);
+    // Deleting in place, not removeItem() first, lets the index purge every entry it holds.
     delete mark;
 }
 
