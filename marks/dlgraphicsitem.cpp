@@ -126,8 +126,14 @@ void DLGraphicsItem::dragTo(const QPointF &point, int part)
 
 void DLGraphicsItem::releaseAt(const QPointF &point, int part)
 {
-    if (!m_renderer || !m_renderer->movedSincePress(point))
+    if (!m_renderer)
         return;
+    if (!m_renderer->movedSincePress(point)) {
+        // Handles drawn for the drag must not stay drawn after it.
+        m_renderer->cancelPress();
+        update();
+        return;
+    }
     m_renderer->mouseRelease(point, part);
     m_renderer->setHitPart(0);
     if (m_pendingChange == PendingChange::Created)

@@ -66,6 +66,8 @@ public:
     QRectF labelRect() const { return m_labelRect; }
     QRectF boundingRect() const { return m_boundingRect; }
     bool isPressed() const { return m_pressed; }
+    // Ends a drag that changed nothing, without any of mouseRelease()'s work.
+    void cancelPress() { m_pressed = false; }
     int hitPart() const { return m_hitPart; }
     void setHitPart(int part) { m_hitPart = part; }
     DLGraphicsItemRendererNotifyHandle *owner() const { return m_owner; }

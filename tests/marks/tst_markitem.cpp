@@ -187,6 +187,7 @@ void TestMarkItem::releaseAtPressPoint()
     QCOMPARE(b, QPointF(60, 20));
     QCOMPARE(item->pendingChange(), before);
     QCOMPARE(item->pos(), QPointF(10, 20));
+    QVERIFY(!item->renderer()->isPressed());
 }
 
 void TestMarkItem::wholeMarkMove_data()
