@@ -1,7 +1,12 @@
 #include "dlgraphicsscene.h"
 
 #include "app/userprompt.h"
+#include "dlundocommand.h"
+#include "guidegeometry.h"
+#include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsitemrenderer.h"
+#include "marks/dlgraphicslengthitem.h"
+#include "marks/dlpalette.h"
 #include "settings/dlsetting.h"
 #include "settings/helpers.h"
 
@@ -10,10 +15,15 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
+#include <QUndoCommand>
+
 #include <cmath>
+#include <limits>
 
 namespace {
 // Pictures above this many pixels are refused before decoding: a forged header
@@ -28,12 +38,50 @@ QImage readPicture(const QString &path)
         return QImage();
     return reader.read();
 }
+
+// The scene whose callbacks the mark framework currently holds.
+DLGraphicsScene *callbackOwner = nullptr;
+
+DLGraphicsItem *asMark(QGraphicsItem *item)
+{
+    return item && isMarkItemType(item->type()) ? static_cast<DLGraphicsItem *>(item) : nullptr;
+}
+
+QPointF wholePixel(const QPointF &p)
+{
+    return QPointF(std::floor(p.x()), std::floor(p.y()));
+}
+
+int orderNumberOf(double z)
+{
+    return int(std::lround(z));
+}
+
+bool fitsOrderNumber(double z)
+{
+    return std::isfinite(z) && std::abs(z) < double(std::numeric_limits<int>::max());
+}
+
+bool isFinitePoint(const QPointF &p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 } // namespace
 
 DLGraphicsScene::DLGraphicsScene(QObject *parent)
     : QGraphicsScene(parent)
 {
     undoStack.setUndoLimit(200);
+    callbackOwner = this;
+    DLGraphicsItem::setSelectedHandler(
+        [this](DLGraphicsItem *mark) { onMarkSelectionChanged(mark); });
+    DLGraphicsItem::setEditCommentHandler(
+        [this](const QString &text, DLGraphicsItem *mark) { beginCommentEditing(text, mark); });
+    DLGraphicsItem::setLenChangedHandler([this](const DLGraphicsLengthItem *mark,
+                                             DLLenChanged kind) { onLengthChanged(mark, kind); });
+    DLGraphicsItemRenderer::setColorAtHandler([this](QPointF p) { return pixelAt(p); });
+    DLGraphicsItemRenderer::setMapPointHandler(
+        [this](QPointF p, double h) { return mapToOrigin(p, h); });
     DLGraphicsItemRenderer::setMacProfile(DLSetting::macProfile());
     DLGraphicsItemRenderer::setColorFormat(DLSetting::colorFormat());
     DLGraphicsItemRenderer::setMarkColor(DLSetting::markColor());
@@ -44,7 +92,21 @@ DLGraphicsScene::DLGraphicsScene(QObject *parent)
     lenRightImage = QImage(QStringLiteral(":/DL/images/DLLenRightside.png"));
 }
 
-DLGraphicsScene::~DLGraphicsScene() = default;
+DLGraphicsScene::~DLGraphicsScene()
+{
+    // Marks outliving this scene must not call back into it.
+    if (callbackOwner == this) {
+        callbackOwner = nullptr;
+        DLGraphicsItem::setSelectedHandler(nullptr);
+        DLGraphicsItem::setEditCommentHandler(nullptr);
+        DLGraphicsItem::setLenChangedHandler(nullptr);
+        DLGraphicsItemRenderer::setColorAtHandler(nullptr);
+        DLGraphicsItemRenderer::setMapPointHandler(nullptr);
+    }
+    activeMark = nullptr;
+    undoStack.clear();
+    clear();
+}
 
 QGraphicsView *DLGraphicsScene::firstView() const
 {
@@ -243,19 +305,45 @@ void DLGraphicsScene::setToolType(DLToolType type)
     toolType = type;
 }
 
-// ---- Mark side: filled in with the marks ----
-
 bool DLGraphicsScene::loadDocument(const MarkRecordList &records, const QString &path, double nextZ)
 {
-    Q_UNUSED(records)
     nextZValue = nextZ;
     loadImage(path);
+    for (const MarkRecord *record : records) {
+        if (!record || !fitsOrderNumber(record->idx) || !isFinitePoint(record->point1)
+            || !isFinitePoint(record->point2))
+            continue;
+        DLGraphicsItem *mark = DLGraphicsItem::create(
+            record->type, record->point1, record->point2, record->text, record->maxw);
+        if (!mark)
+            continue;
+        mark->setZValue(record->idx);
+        mark->setOrderNumber(orderNumberOf(record->idx));
+        // A restored mark owes no undo command: its first drag is a move, not a creation.
+        mark->setPendingChange(PendingChange::None);
+        addItem(mark);
+    }
     return true;
 }
 
 bool DLGraphicsScene::collectMarkRecords(MarkRecordList *records)
 {
+    if (!records)
+        return false;
     clearMarkRecords(*records);
+    const QList<QGraphicsItem *> all = items();
+    for (QGraphicsItem *item : all) {
+        const DLGraphicsItem *mark = asMark(item);
+        if (!mark)
+            continue;
+        auto record = std::make_unique<MarkRecord>();
+        record->type = mark->markType();
+        record->idx = -1.0;
+        record->maxw = -1.0;
+        if (!mark->fillRecord(record.get()))
+            return false;
+        records->append(record.release());
+    }
     return true;
 }
 
@@ -263,32 +351,311 @@ void DLGraphicsScene::applySettingsChanges(int mask)
 {
     if (mask & ChangedOrigin)
         flipY = DLSetting::flipY();
+    const QList<QGraphicsItem *> all = items();
+    for (QGraphicsItem *item : all) {
+        if (DLGraphicsItem *mark = asMark(item))
+            mark->settingsChanged(mask);
+    }
 }
 
-void DLGraphicsScene::refreshColorPicks() { }
+void DLGraphicsScene::refreshColorPicks()
+{
+    const QList<QGraphicsItem *> all = items();
+    for (QGraphicsItem *item : all) {
+        if (item->type() == markItemType(MarkColorPick))
+            static_cast<DLGraphicsItem *>(item)->refresh();
+    }
+}
 
 void DLGraphicsScene::renderTo(QPainter *painter)
 {
     painter->drawImage(0, 0, image);
+    const QList<QGraphicsItem *> all = items(Qt::DescendingOrder);
+    for (QGraphicsItem *item : all) {
+        DLGraphicsItem *mark = asMark(item);
+        if (!mark)
+            continue;
+        const QPointF p = mark->pos();
+        painter->save();
+        painter->translate(p);
+        mark->paintPlain(painter);
+        painter->translate(-p);
+        painter->restore();
+    }
 }
 
-void DLGraphicsScene::recreateMark(int, int, const QString &, const QPointF &, const QPointF &) { }
-void DLGraphicsScene::removeMarkByOrder(int) { }
-void DLGraphicsScene::setMarkPointsByOrder(int, const QPointF &, const QPointF &) { }
-void DLGraphicsScene::setMarkTextByOrder(int, const QString &) { }
-DLGraphicsItem *DLGraphicsScene::findMarkByOrder(int) const
+void DLGraphicsScene::pushUndoCommand(QUndoCommand *command)
 {
+    if (!command)
+        return;
+    modified = true;
+    undoStack.push(command);
+}
+
+void DLGraphicsScene::discardMark(DLGraphicsItem *mark)
+{
+    if (!mark)
+        return;
+    if (mark == activeMark) {
+        activeMark = nullptr;
+        activeHitPart = 0;
+        removeGuideLines();
+    }
+    // Deleting in place, not removeItem() first, lets the index purge every entry it holds.
+    delete mark;
+}
+
+DLGraphicsItem *DLGraphicsScene::findMarkByOrder(int order) const
+{
+    const QList<QGraphicsItem *> all = items();
+    for (QGraphicsItem *item : all) {
+        DLGraphicsItem *mark = asMark(item);
+        if (mark && mark->orderNumber() == order)
+            return mark;
+    }
     return nullptr;
 }
-void DLGraphicsScene::deleteSelectedMarks() { }
-void DLGraphicsScene::finishEditingAndDeselect() { }
+
+void DLGraphicsScene::recreateMark(
+    int order, int type, const QString &text, const QPointF &p1, const QPointF &p2)
+{
+    DLGraphicsItem *mark = DLGraphicsItem::createDefault(type, p1);
+    if (!mark)
+        return;
+    mark->setPoints(p1, p2);
+    mark->setText(text);
+    mark->refresh();
+    mark->setZValue(order);
+    mark->setOrderNumber(order);
+    // Brought back by undo or redo, the mark is not new: its next drag is a move.
+    mark->setPendingChange(PendingChange::None);
+    addItem(mark);
+}
+
+void DLGraphicsScene::removeMarkByOrder(int order)
+{
+    discardMark(findMarkByOrder(order));
+}
+
+void DLGraphicsScene::setMarkPointsByOrder(int order, const QPointF &p1, const QPointF &p2)
+{
+    if (DLGraphicsItem *mark = findMarkByOrder(order))
+        mark->setPoints(p1, p2);
+}
+
+void DLGraphicsScene::setMarkTextByOrder(int order, const QString &text)
+{
+    if (DLGraphicsItem *mark = findMarkByOrder(order)) {
+        mark->setText(text);
+        mark->refresh();
+    }
+}
+
+void DLGraphicsScene::deleteSelectedMarks()
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    for (QGraphicsItem *item : selected) {
+        if (item->type() == commentEditorItemType || item->parentItem())
+            continue;
+        DLGraphicsItem *mark = asMark(item);
+        if (!mark)
+            continue;
+        pushUndoCommand(mark->takeUndoCommand(this, true));
+        discardMark(mark);
+    }
+}
+
+void DLGraphicsScene::finishEditingAndDeselect()
+{
+    if (textEditor) {
+        const QList<QGraphicsItem *> all = items();
+        for (QGraphicsItem *item : all) {
+            if (item->type() != commentEditorItemType)
+                continue;
+            item->setActive(false);
+            item->clearFocus();
+        }
+    }
+    const QList<QGraphicsItem *> selected = selectedItems();
+    for (QGraphicsItem *item : selected)
+        item->setSelected(false);
+}
+
+void DLGraphicsScene::onMarkSelectionChanged(DLGraphicsItem *mark)
+{
+    if (QGuiApplication::keyboardModifiers() & Qt::ControlModifier)
+        return;
+    emit itemSelected(mark);
+}
+
+void DLGraphicsScene::myItemSelected(QGraphicsItem *item)
+{
+    // A mark losing its selection leaves the others alone; otherwise deselecting the rest
+    // would in turn deselect the mark that was just chosen.
+    if (textEditor || !item || !item->isSelected())
+        return;
+    const QList<QGraphicsItem *> selected = selectedItems();
+    for (QGraphicsItem *other : selected) {
+        if (other != item)
+            other->setSelected(false);
+    }
+}
+
+QRectF DLGraphicsScene::visibleSceneRect() const
+{
+    const QGraphicsView *view = firstView();
+    return ::visibleSceneRect(sceneRect(), scale, view ? view->horizontalScrollBar() : nullptr,
+        view ? view->verticalScrollBar() : nullptr);
+}
+
+void DLGraphicsScene::placeGuideLines(const QPointF &p1, const QPointF &p2)
+{
+    if (guideVertical) {
+        guideLine1->setPos(p1.x(), 0);
+        guideLine2->setPos(p2.x(), 0);
+    } else {
+        guideLine1->setPos(0, p1.y());
+        guideLine2->setPos(0, p2.y());
+    }
+}
+
+void DLGraphicsScene::removeGuideLines()
+{
+    delete guideLine1;
+    delete guideLine2;
+    guideLine1 = nullptr;
+    guideLine2 = nullptr;
+}
+
+void DLGraphicsScene::onLengthChanged(const DLGraphicsLengthItem *mark, DLLenChanged kind)
+{
+    if (!mark)
+        return;
+    QPointF p1;
+    QPointF p2;
+    mark->points(&p1, &p2);
+    const bool vertical = std::abs(p1.x() - p2.x()) > std::abs(p1.y() - p2.y());
+    switch (kind) {
+    case LenChangeBegin: {
+        removeGuideLines();
+        QPen pen = DLGraphicsItemRenderer::darkMarkPen();
+        if (!guideDashPattern().isEmpty())
+            pen.setDashPattern(guideDashPattern());
+        guideVertical = vertical;
+        const QPainterPath path = makeGuidePath(visibleSceneRect(), guideVertical);
+        guideLine1 = addPath(path);
+        guideLine1->setPen(pen);
+        guideLine2 = addPath(path);
+        guideLine2->setPen(pen);
+        placeGuideLines(p1, p2);
+        break;
+    }
+    case LenChanging:
+        if (!guideLine1 || !guideLine2)
+            return;
+        if (vertical != guideVertical) {
+            const QPainterPath path = makeGuidePath(visibleSceneRect(), vertical);
+            guideLine1->setPath(path);
+            guideLine2->setPath(path);
+            guideVertical = vertical;
+        }
+        placeGuideLines(p1, p2);
+        break;
+    case LenChangeEnd:
+        removeGuideLines();
+        break;
+    }
+}
+
+void DLGraphicsScene::forgetTransientItem(QGraphicsItem *item)
+{
+    if (!item)
+        return;
+    if (item == guideLine1)
+        guideLine1 = nullptr;
+    if (item == guideLine2)
+        guideLine2 = nullptr;
+    if (item == detectPath)
+        detectPath = nullptr;
+    if (item == detectLabel)
+        detectLabel = nullptr;
+    if (item == imageItem)
+        imageItem = nullptr;
+    if (item == activeMark) {
+        activeMark = nullptr;
+        activeHitPart = 0;
+    }
+}
+
+void DLGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    activeMark = nullptr;
+    if (!textEditor && !detectPath && event->button() == Qt::LeftButton && mode == ModeMark) {
+        const QPointF p = wholePixel(event->scenePos());
+        bool editorHit = false;
+        const QList<QGraphicsItem *> hits
+            = items(p, Qt::ContainsItemBoundingRect, Qt::DescendingOrder);
+        for (QGraphicsItem *item : hits) {
+            if (item->type() == commentEditorItemType) {
+                editorHit = true;
+                break;
+            }
+            DLGraphicsItem *mark = asMark(item);
+            if (!mark)
+                continue;
+            const int part = mark->hitTest(p);
+            if (part != 0) {
+                activeMark = mark;
+                activeHitPart = unsigned(part);
+                break;
+            }
+        }
+        if (!editorHit) {
+            if (!activeMark) {
+                activeMark = DLGraphicsItem::createDefault(toolType, p);
+                activeHitPart = unsigned(defaultHitPart(toolType));
+                if (activeMark) {
+                    activeMark->setZValue(nextZValue);
+                    activeMark->setOrderNumber(orderNumberOf(nextZValue));
+                    addItem(activeMark);
+                    nextZValue += 1.0;
+                }
+            }
+            if (activeMark)
+                activeMark->pressAt(p, int(activeHitPart));
+        }
+    }
+    QGraphicsScene::mousePressEvent(event);
+}
+
+void DLGraphicsScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!textEditor && !detectPath && activeMark && mode == ModeMark && activeHitPart != 0
+        && activeHitPart != 10)
+        activeMark->dragTo(wholePixel(event->scenePos()), int(activeHitPart));
+    QGraphicsScene::mouseMoveEvent(event);
+}
+
+void DLGraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!textEditor && !detectPath && event->button() == Qt::LeftButton && mode == ModeMark
+        && activeMark && activeHitPart != 0 && activeHitPart != 10) {
+        activeMark->releaseAt(wholePixel(event->scenePos()), int(activeHitPart));
+        if (activeMark && !activeMark->isValid()) {
+            qDebug("mouseReleaseEvent--> remove invalid operation.");
+            discardMark(activeMark);
+        }
+        if (activeMark)
+            pushUndoCommand(activeMark->takeUndoCommand(this, false));
+        activeMark = nullptr;
+        activeHitPart = 0;
+    }
+    QGraphicsScene::mouseReleaseEvent(event);
+}
+
 void DLGraphicsScene::beginCommentEditing(const QString &, DLGraphicsItem *) { }
 void DLGraphicsScene::makeEditorFinishEditing() { }
-void DLGraphicsScene::myItemSelected(QGraphicsItem *) { }
 void DLGraphicsScene::textEditorDidEndEditor(DLGraphicsTextItem *, DLGraphicsItem *) { }
-void DLGraphicsScene::onMarkSelectionChanged(DLGraphicsItem *) { }
-void DLGraphicsScene::onLengthChanged(const DLGraphicsLengthItem *, DLLenChanged) { }
-void DLGraphicsScene::forgetTransientItem(QGraphicsItem *) { }
 
 bool DLGraphicsScene::findColorRun(const QPoint &, bool, QPoint *, QPoint *) const
 {
@@ -298,18 +665,3 @@ bool DLGraphicsScene::findColorRun(const QPoint &, bool, QPoint *, QPoint *) con
 void DLGraphicsScene::onTrackMouseFreeMoveStart(QPointF) { }
 void DLGraphicsScene::onTrackMouseFreeMovePosChanged(QPointF) { }
 void DLGraphicsScene::onTrackMouseFreeMoveEnd(bool, QPointF) { }
-
-void DLGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
-{
-    QGraphicsScene::mousePressEvent(event);
-}
-
-void DLGraphicsScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
-{
-    QGraphicsScene::mouseMoveEvent(event);
-}
-
-void DLGraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
-{
-    QGraphicsScene::mouseReleaseEvent(event);
-}

@@ -116,4 +116,9 @@ private:
     void onLengthChanged(const DLGraphicsLengthItem *mark, DLLenChanged kind);
     void forgetTransientItem(QGraphicsItem *item);
     QGraphicsView *firstView() const;
+    QRectF visibleSceneRect() const;
+    void placeGuideLines(const QPointF &p1, const QPointF &p2);
+    void removeGuideLines();
+    void discardMark(DLGraphicsItem *mark);
+    void pushUndoCommand(QUndoCommand *command);
 };

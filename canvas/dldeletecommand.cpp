@@ -1,0 +1,25 @@
+#include "dldeletecommand.h"
+
+#include "dlgraphicsscene.h"
+
+DLDeleteCommand::DLDeleteCommand(
+    int markType, int order, const QPointF &first, const QPointF &second, const QString &text)
+    : DLUndoCommand(markType, order)
+    , m_first(first)
+    , m_second(second)
+    , m_text(text)
+{
+}
+
+void DLDeleteCommand::undo()
+{
+    if (scene())
+        scene()->recreateMark(order(), markType(), m_text, m_first, m_second);
+}
+
+void DLDeleteCommand::redo()
+{
+    if (takeFirstRedo() || !scene())
+        return;
+    scene()->removeMarkByOrder(order());
+}

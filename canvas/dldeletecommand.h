@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dlundocommand.h"
+
+#include <QPointF>
+#include <QString>
+
+// A mark was deleted: undo builds it again from the stored values, redo removes it.
+class DLDeleteCommand : public DLUndoCommand
+{
+public:
+    DLDeleteCommand(
+        int markType, int order, const QPointF &first, const QPointF &second, const QString &text);
+    ~DLDeleteCommand() override = default;
+
+    void undo() override;
+    void redo() override;
+
+private:
+    QPointF m_first;
+    QPointF m_second;
+    QString m_text;
+};

@@ -1,0 +1,28 @@
+#include "dlgraphicscommentsitem.h"
+
+DLGraphicsCommentsItem::DLGraphicsCommentsItem(const QPointF &p1, const QPointF &p2,
+    const QString &text, double widthValue, QGraphicsItem *parent)
+    : DLGraphicsItem(MarkComments, p1, p2, text, widthValue, parent)
+{
+}
+
+void DLGraphicsCommentsItem::releaseAt(const QPointF &point, int part)
+{
+    DLGraphicsItem::releaseAt(point, part);
+    if (!m_editOnRelease)
+        return;
+    requestEdit();
+    m_editOnRelease = false;
+}
+
+void DLGraphicsCommentsItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
+{
+    requestEdit();
+    DLGraphicsItem::mouseDoubleClickEvent(event);
+}
+
+void DLGraphicsCommentsItem::requestEdit()
+{
+    if (const EditCommentHandler &handler = editCommentHandler())
+        handler(text(), this);
+}

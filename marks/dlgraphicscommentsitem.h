@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dlgraphicsitem.h"
+
+// Free text attached to a point by a callout. Asks for its text to be edited on its first
+// release and on a double click.
+class DLGraphicsCommentsItem : public DLGraphicsItem
+{
+public:
+    DLGraphicsCommentsItem(const QPointF &p1, const QPointF &p2, const QString &text,
+        double widthValue, QGraphicsItem *parent = nullptr);
+
+    void releaseAt(const QPointF &point, int part) override;
+    bool editOnRelease() const { return m_editOnRelease; }
+
+protected:
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
+
+private:
+    void requestEdit();
+
+    bool m_editOnRelease = true;
+};
