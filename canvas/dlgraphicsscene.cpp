@@ -206,13 +206,16 @@ void DLGraphicsScene::loadImage(const QString &path)
     }
     imagePath = path;
     image = readPicture(path);
+    // The reader marks "@Nx" files with a pixel ratio of N; except for the halved
+    // "@2x" case every picture is shown one canvas unit per pixel.
+    const qreal readerRatio = image.devicePixelRatio();
+    image.setDevicePixelRatio(1.0);
 
     if (baseNameOf(path).endsWith(QLatin1String("@2x"))) {
         if (image.width() % 2 == 0 && image.height() % 2 == 0) {
-            const qreal dpr = image.devicePixelRatio();
             image = image.scaled(image.width() / 2, image.height() / 2, Qt::IgnoreAspectRatio,
                 Qt::FastTransformation);
-            image.setDevicePixelRatio(dpr * 0.5);
+            image.setDevicePixelRatio(readerRatio * 0.5);
         } else {
             showMessage(tr("Detected retina image, but the size maybe invalid[%1x%2]. App will "
                            "treat it as normal image.")

@@ -59,6 +59,7 @@ private slots:
         QTest::newRow("@2x inside the name is not retina")
             << "a@2xb.png" << QSize(64, 32) << QSize(64, 32) << false;
         QTest::newRow("plain name") << "plain.png" << QSize(64, 32) << QSize(64, 32) << false;
+        QTest::newRow("@3x is shown at full size") << "icon@3x.png" << QSize(60, 30) << QSize(60, 30) << false;
     }
 
     void retinaRule()
@@ -73,6 +74,8 @@ private slots:
         canvas.scene.loadImage(writePicture(name, fileSize.width(), fileSize.height()));
         QCOMPARE(canvas.scene.image.size(), shownSize);
         QCOMPARE(canvas.scene.imageItem->pixmap().size(), shownSize);
+        // One canvas unit per picture pixel, whatever ratio the reader guessed from the name.
+        QCOMPARE(canvas.scene.imageItem->boundingRect().size(), QSizeF(shownSize));
         QCOMPARE(prompts.prompts().size(), messageShown ? 1 : 0);
         if (messageShown) {
             const QString expected
