@@ -11,6 +11,11 @@ endif()
 foreach(path
         bin/dimlet
         lib/dimlet/dimlet
+        bin/dimlet-render
+        lib/dimlet/dimlet-render
+        bin/dimlet-thumbnailer
+        lib/dimlet/dimlet-thumbnailer
+        share/thumbnailers/dimlet.thumbnailer
         share/applications/app.dimlet.Dimlet.desktop
         share/mime/packages/app.dimlet.Dimlet.xml
         share/metainfo/app.dimlet.Dimlet.metainfo.xml
@@ -19,6 +24,22 @@ foreach(path
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
 endforeach()
+# The thumbnailer entry must name the installed program and the document's file type.
+file(READ ${prefix}/share/thumbnailers/dimlet.thumbnailer thumbnailer)
+file(READ ${SOURCE}/resources/desktop/app.dimlet.Dimlet.mime.xml mime)
+string(REGEX MATCH "mime-type type=\"([^\"]+)\"" unused "${mime}")
+set(document_type ${CMAKE_MATCH_1})
+foreach(line
+        "^\\[Thumbnailer Entry\\]\n"
+        "TryExec=/[^\n]*/dimlet-thumbnailer\n"
+        "Exec=/[^\n]*/dimlet-thumbnailer %i %o %s\n"
+        "MimeType=${document_type};\n")
+    string(REGEX MATCH "${line}" found "${thumbnailer}")
+    if(NOT found OR NOT document_type)
+        message(FATAL_ERROR "thumbnailer entry lacks ${line}")
+    endif()
+endforeach()
+
 file(GLOB qm_files ${prefix}/lib/dimlet/languages/*.qm)
 file(GLOB built_qm ${BUILD}/languages/*.qm)
 list(LENGTH qm_files installed_count)
