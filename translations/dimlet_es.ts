@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>top left</source>
-        <translation>arriba a la izquierda</translation>
+        <translation>arriba izquierda</translation>
     </message>
     <message>
         <source>bottom left</source>
-        <translation>abajo a la izquierda</translation>
+        <translation>abajo izquierda</translation>
     </message>
 </context>
 </TS>

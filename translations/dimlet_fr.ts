@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>top left</source>
-        <translation>en haut à gauche</translation>
+        <translation>haut à gauche</translation>
     </message>
     <message>
         <source>bottom left</source>
-        <translation>en bas à gauche</translation>
+        <translation>bas à gauche</translation>
     </message>
 </context>
 </TS>

@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>top left</source>
-        <translation>in alto a sinistra</translation>
+        <translation>alto a sinistra</translation>
     </message>
     <message>
         <source>bottom left</source>
-        <translation>in basso a sinistra</translation>
+        <translation>basso a sinistra</translation>
     </message>
 </context>
 </TS>

@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>top left</source>
-        <translation>superior esquerdo</translation>
+        <translation>sup. esquerdo</translation>
     </message>
     <message>
         <source>bottom left</source>
-        <translation>inferior esquerdo</translation>
+        <translation>inf. esquerdo</translation>
     </message>
 </context>
 </TS>

@@ -2,17 +2,24 @@
 
 #include "editor/dleditor.h"
 #include "settings/clanguagesetting.h"
+#include "settings/dlsetting.h"
+#include "update/cupdatenotifier.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTranslator>
@@ -162,6 +169,46 @@ QStringList offeredLanguageCodes()
     return codes;
 }
 
+// Texts of a fixed-geometry form that do not fit the widget showing them.
+QStringList overflowingTexts(QWidget *form)
+{
+    form->ensurePolished();
+    QStringList problems;
+    const auto report = [&](QWidget *widget, const QString &text) {
+        problems << QStringLiteral("%1::%2 \"%3\"")
+                        .arg(QLatin1String(form->metaObject()->className()), widget->objectName(),
+                            text);
+    };
+    for (QLabel *label : form->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                              : label->sizeHint().width() > label->width())
+            report(label, label->text());
+    }
+    for (QPushButton *button : form->findChildren<QPushButton *>()) {
+        // A push button's size hint has a floor of its own; only the text and its margins count.
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        if (button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin > button->width())
+            report(button, button->text());
+    }
+    for (QAbstractButton *button : form->findChildren<QAbstractButton *>()) {
+        if ((qobject_cast<QRadioButton *>(button) || qobject_cast<QCheckBox *>(button))
+            && button->sizeHint().width() > button->width())
+            report(button, button->text());
+    }
+    for (QComboBox *list : form->findChildren<QComboBox *>()) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        if (texts.join(QString()).isEmpty())
+            continue;
+        if (list->sizeHint().width() > list->width())
+            report(list, texts.join(QLatin1String(" | ")));
+    }
+    return problems;
+}
+
 void addRowPerSourceFile()
 {
     QTest::addColumn<QString>("code");
@@ -191,6 +238,8 @@ private slots:
     void compiledFileMatchesSource();
     void moveButtonHoldsItsWord_data();
     void moveButtonHoldsItsWord();
+    void dialogsHoldTheirTexts_data() { compiledFileMatchesSource_data(); }
+    void dialogsHoldTheirTexts();
 
 private:
     QString lupdateProgram;
@@ -378,6 +427,26 @@ void TestTranslationFiles::moveButtonHoldsItsWord()
                        .arg(move->text())
                        .arg(move->sizeHint().width())
                        .arg(move->maximumWidth())));
+}
+
+void TestTranslationFiles::dialogsHoldTheirTexts()
+{
+    QFETCH(QString, code);
+
+    QTranslator translator;
+    QVERIFY(translator.load(compiledPath(code)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QStringList problems;
+    {
+        DLSetting settings;
+        problems << overflowingTexts(&settings);
+        CLanguageSetting language;
+        problems << overflowingTexts(&language);
+        CUpdateNotifier notifier;
+        problems << overflowingTexts(&notifier);
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
 }
 
 DIMLET_TEST_MAIN(TestTranslationFiles)
