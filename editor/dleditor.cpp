@@ -169,6 +169,8 @@ void DLEditor::abandonFailedOpen()
     setWindowTitle(productName());
     // The reset removed any drop hint, so this shows exactly one.
     setEmptyState(true);
+    // The last picture's scene rectangle would leave the hint off centre between scroll bars.
+    scene->setSceneRect(scene->itemsBoundingRect());
     selectMoveTool();
 }
 

@@ -254,6 +254,8 @@ void TestOpenFlow::failedRead()
 
     QCOMPARE(editor.windowTitle(), QStringLiteral("Dimlet"));
     QCOMPARE(dropHints(scene), 1);
+    TestableEditor fresh;
+    QCOMPARE(scene->sceneRect(), fresh.canvasScene()->sceneRect());
     QVERIFY(!scene->hasMarks());
     QVERIFY(scene->imagePath.isEmpty());
     for (const char *name : {"zoom_slider", "save_btn", "actionSave", "actionSave_As",
