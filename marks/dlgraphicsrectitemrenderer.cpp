@@ -200,6 +200,8 @@ int DLGraphicsRectItemRenderer::nearestHandle() const
 QPainterPath DLGraphicsRectItemRenderer::hitPath() const
 {
     QPainterPath path;
+    // Handles overlap the label box; an overlap must not cancel out.
+    path.setFillRule(Qt::WindingFill);
     const QPointF c = m_localFirstPoint;
     path.moveTo(c.x() - 10, c.y());
     path.lineTo(c.x() + 10, c.y());
