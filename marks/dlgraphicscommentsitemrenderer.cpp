@@ -46,14 +46,14 @@ void DLGraphicsCommentsItemRenderer::buildTextLayout()
     m_textLayout->setTextOption(option);
 }
 
-QRectF DLGraphicsCommentsItemRenderer::layoutLines()
+QRectF DLGraphicsCommentsItemRenderer::layoutLines(double lineWidth)
 {
     m_textLayout->setCacheEnabled(true);
     m_textLayout->beginLayout();
     for (QTextLine line = m_textLayout->createLine(); line.isValid();
          line = m_textLayout->createLine()) {
-        if (maxWidth() > 0)
-            line.setLineWidth(maxWidth());
+        if (lineWidth > 0)
+            line.setLineWidth(lineWidth);
     }
     m_textLayout->endLayout();
 
@@ -74,9 +74,11 @@ QRect DLGraphicsCommentsItemRenderer::textBoundingRect()
         m_textDirty = false;
         buildTextLayout();
         if (m_textLayout) {
-            m_textRect = layoutLines().toRect();
-            // An unset wrap width becomes the natural width, so the text starts on one line.
-            if (maxWidth() < 1.0)
+            // An unset wrap width (below 1) becomes the natural width + 1, so the text
+            // starts on one line.
+            const bool unset = maxWidth() < 1.0;
+            m_textRect = layoutLines(unset ? 0.0 : maxWidth()).toRect();
+            if (unset)
                 setMaxWidth(m_textRect.width() + 1);
         }
     }
@@ -86,7 +88,7 @@ QRect DLGraphicsCommentsItemRenderer::textBoundingRect()
 void DLGraphicsCommentsItemRenderer::relayoutText()
 {
     if (m_textLayout)
-        m_textRect = layoutLines().toRect();
+        m_textRect = layoutLines(maxWidth()).toRect();
 }
 
 double DLGraphicsCommentsItemRenderer::maxWidthLimit() const

@@ -28,8 +28,9 @@ public:
 
 private:
     void buildTextLayout();
-    // Breaks the text into lines at the width value and stacks them from (0, 0).
-    QRectF layoutLines();
+    // Breaks the text into lines of lineWidth (none when 0 or less) and stacks them from
+    // (0, 0).
+    QRectF layoutLines(double lineWidth);
 
     bool m_textDirty = true;
     std::unique_ptr<QTextLayout> m_textLayout;
