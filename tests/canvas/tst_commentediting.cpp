@@ -123,6 +123,7 @@ private slots:
     void restoredCommentOpensNoEditor();
     void doubleClickEditsAgain();
     void removingEditedCommentDropsEditor();
+    void clearingCanvasEndsEditing();
     void finishEditAction();
 };
 
@@ -393,6 +394,18 @@ void TestCommentEditing::removingEditedCommentDropsEditor()
     runDeferredDeletes();
     QCOMPARE(editorCount(s.scene), 0);
     QCOMPARE(s.scene.undoStack.count(), recorded);
+}
+
+void TestCommentEditing::clearingCanvasEndsEditing()
+{
+    CommentScene s;
+    s.draw(QPointF(100, 100), QPointF(140, 120));
+    QVERIFY(s.scene.textEditor);
+    s.scene.clearCanvas();
+    QVERIFY(!s.scene.textEditor);
+    QCOMPARE(states(s.editState), (QList<bool> {true, false}));
+    QVERIFY(!s.scene.hasMarks());
+    QCOMPARE(s.scene.undoStack.count(), 1);
 }
 
 void TestCommentEditing::finishEditAction()
