@@ -1,12 +1,9 @@
 #pragma once
 
-#include "dlundocommand.h"
-
-#include <QPointF>
-#include <QString>
+#include "dlmarksnapshotcommand.h"
 
 // A mark was deleted: undo builds it again from the stored values, redo removes it.
-class DLDeleteCommand : public DLUndoCommand
+class DLDeleteCommand : public DLMarkSnapshotCommand
 {
 public:
     DLDeleteCommand(int markType, int order, const QPointF &first, const QPointF &second,
@@ -15,11 +12,4 @@ public:
 
     void undo() override;
     void redo() override;
-
-private:
-    QPointF m_first;
-    QPointF m_second;
-    QString m_text;
-    // A comment comes back with its wrap width, not the default one.
-    double m_widthValue;
 };
