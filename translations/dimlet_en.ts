@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Language has changed.Need reopen application.</source>
-        <translation>The language has changed. Please restart the application.</translation>
+        <translation>Language has changed.Need reopen application.</translation>
     </message>
 </context>
 <context>
@@ -147,11 +147,11 @@
     </message>
     <message>
         <source>This document request min version &apos;%1.%2.%3&apos;. which you are using &apos;%4&apos;.  File can not open. Please update application.</source>
-        <translation>This document requires version %1.%2.%3 or later; you are using %4. Please update the application to open it.</translation>
+        <translation>This document request min version &apos;%1.%2.%3&apos;. which you are using &apos;%4&apos;.  File can not open. Please update application.</translation>
     </message>
     <message>
         <source>Could not parse image data. Open Failed. :(</source>
-        <translation>Could not read the image data. Opening failed.</translation>
+        <translation>Could not parse image data. Open Failed. :(</translation>
     </message>
     <message>
         <source>Could not save image file.</source>
@@ -179,15 +179,15 @@
     </message>
     <message>
         <source>File Existed. Replace?</source>
-        <translation>The file already exists. Replace it?</translation>
+        <translation>File Existed. Replace?</translation>
     </message>
     <message>
         <source>Save success!</source>
-        <translation>Saved successfully.</translation>
+        <translation>Save success!</translation>
     </message>
     <message>
         <source>discard all change?</source>
-        <translation>Discard all changes?</translation>
+        <translation>discard all change?</translation>
     </message>
     <message>
         <source>Save file</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Detected retina image, but the size maybe invalid[%1x%2]. App will treat it as normal image.</source>
-        <translation>Detected a Retina image, but its size may be invalid [%1x%2]. It will be treated as a normal image.</translation>
+        <translation>Detected retina image, but the size maybe invalid[%1x%2]. App will treat it as normal image.</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Alpha will show if need.</source>
-        <translation>Alpha is shown when needed.</translation>
+        <translation>Alpha will show if need.</translation>
     </message>
     <message>
         <source>Background Color:</source>
