@@ -88,6 +88,24 @@ int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance
     return count;
 }
 
+int countNearerThanOriginal(
+    const QImage &image, const QImage &original, const QRect &area, QRgb colour)
+{
+    auto distance = [](QRgb a, QRgb b) {
+        const int r = qRed(a) - qRed(b), g = qGreen(a) - qGreen(b), bl = qBlue(a) - qBlue(b);
+        return r * r + g * g + bl * bl;
+    };
+    int count = 0;
+    const QRect inside = area.intersected(image.rect()).intersected(original.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += distance(pixel, colour) < distance(pixel, original.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 int longestRowRun(const QImage &image, QRgb colour)
 {
     int longest = 0;

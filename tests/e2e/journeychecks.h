@@ -32,6 +32,11 @@ QRect inkExtent(const QImage &image, const QRect &band, QRgb colour, int toleran
 // How many pixels of area have colour (each channel within tolerance).
 int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance = 0);
 
+// How many pixels of area are nearer to colour than to the original picture's pixel
+// at the same place (distance in RGB space): the test for marks in lossy files.
+int countNearerThanOriginal(
+    const QImage &image, const QImage &original, const QRect &area, QRgb colour);
+
 // The longest run of pixels of exactly colour along any row of image.
 int longestRowRun(const QImage &image, QRgb colour);
 
