@@ -43,6 +43,10 @@ DesktopSession::DesktopSession(const QString &journeyName)
         QDir().mkpath(root + QLatin1Char('/') + QLatin1String(dir));
     QFile::setPermissions(
         root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Pictures of an earlier run would mislead whoever reads this run's failure.
+    QDir shots(QStringLiteral(DIMLET_E2E_SCREENSHOTS));
+    for (const QString &old : shots.entryList({journey + QStringLiteral("-failed-*.png")}))
+        shots.remove(old);
 }
 
 DesktopSession::~DesktopSession()

@@ -132,6 +132,17 @@ template<typename T> QString describeValue(const T &value)
         }                                                                                          \
     } while (false)
 
+// Same, with a detail (a QString, made only on failure) that shows the values involved.
+#define JOURNEY_VERIFY2(session, statement, detail)                                                \
+    do {                                                                                           \
+        if (!(statement)) {                                                                        \
+            QTest::qFail(qPrintable((session).failure(                                             \
+                             QStringLiteral(#statement) + QStringLiteral("\n   ") + (detail))),    \
+                __FILE__, __LINE__);                                                               \
+            return;                                                                                \
+        }                                                                                          \
+    } while (false)
+
 #define JOURNEY_COMPARE(session, actual, expected)                                                 \
     do {                                                                                           \
         const auto journeyActual = (actual);                                                       \
