@@ -2,12 +2,13 @@
 
 #include "dlgraphicsscene.h"
 
-DLCreateCommand::DLCreateCommand(
-    int markType, int order, const QPointF &first, const QPointF &second, const QString &text)
+DLCreateCommand::DLCreateCommand(int markType, int order, const QPointF &first,
+    const QPointF &second, const QString &text, double widthValue)
     : DLUndoCommand(markType, order)
     , m_first(first)
     , m_second(second)
     , m_text(text)
+    , m_widthValue(widthValue)
 {
 }
 
@@ -21,5 +22,5 @@ void DLCreateCommand::redo()
 {
     if (takeFirstRedo() || !scene())
         return;
-    scene()->recreateMark(order(), markType(), m_text, m_first, m_second);
+    scene()->recreateMark(order(), markType(), m_text, m_first, m_second, m_widthValue);
 }

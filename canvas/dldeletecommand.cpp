@@ -2,19 +2,20 @@
 
 #include "dlgraphicsscene.h"
 
-DLDeleteCommand::DLDeleteCommand(
-    int markType, int order, const QPointF &first, const QPointF &second, const QString &text)
+DLDeleteCommand::DLDeleteCommand(int markType, int order, const QPointF &first,
+    const QPointF &second, const QString &text, double widthValue)
     : DLUndoCommand(markType, order)
     , m_first(first)
     , m_second(second)
     , m_text(text)
+    , m_widthValue(widthValue)
 {
 }
 
 void DLDeleteCommand::undo()
 {
     if (scene())
-        scene()->recreateMark(order(), markType(), m_text, m_first, m_second);
+        scene()->recreateMark(order(), markType(), m_text, m_first, m_second, m_widthValue);
 }
 
 void DLDeleteCommand::redo()

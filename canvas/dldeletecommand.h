@@ -9,8 +9,8 @@
 class DLDeleteCommand : public DLUndoCommand
 {
 public:
-    DLDeleteCommand(
-        int markType, int order, const QPointF &first, const QPointF &second, const QString &text);
+    DLDeleteCommand(int markType, int order, const QPointF &first, const QPointF &second,
+        const QString &text, double widthValue = -1.0);
     ~DLDeleteCommand() override = default;
 
     void undo() override;
@@ -20,4 +20,6 @@ private:
     QPointF m_first;
     QPointF m_second;
     QString m_text;
+    // A comment comes back with its wrap width, not the default one.
+    double m_widthValue;
 };
