@@ -13,12 +13,29 @@ target_include_directories(dimlet_testsupport PUBLIC ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(dimlet_testsupport PUBLIC
     DIMLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}" DIMLET_BUILD_DIR="${CMAKE_BINARY_DIR}")
 
+# Under the sanitizers every finding fails its test; leak reports skip only the Qt platform
+# plugin's own objects (tests/lsan.supp).
+set(DIMLET_SANITIZER_ENVIRONMENT)
+if(DIMLET_SANITIZE)
+    set(DIMLET_SANITIZER_ENVIRONMENT
+        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1"
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+endif()
+
 function(dimlet_test_environment test_name)
     set(home ${DIMLET_TEST_HOMES}/${test_name})
     set_tests_properties(${test_name} PROPERTIES
         FIXTURES_REQUIRED test_homes
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;TMPDIR=${home}/tmp;DIMLET_UPDATE_URL=${DIMLET_TEST_UPDATE_URL};LANG=C.UTF-8;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;XDG_RUNTIME_DIR=${home}/runtime;TMPDIR=${home}/tmp;DIMLET_UPDATE_URL=${DIMLET_TEST_UPDATE_URL};LANG=C.UTF-8;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false;${DIMLET_SANITIZER_ENVIRONMENT}")
 endfunction()
+
+# The fuzz targets' promise checks, also replayed over the committed corpora in every build.
+add_library(dimlet_fuzzchecks STATIC
+    fuzz/checks/documentcheck.cpp fuzz/checks/updateoffercheck.cpp
+    fuzz/checks/preferencescheck.cpp fuzz/checks/picturecheck.cpp)
+target_link_libraries(dimlet_fuzzchecks PUBLIC dimlet_core)
+target_compile_definitions(dimlet_fuzzchecks PUBLIC DIMLET_FUZZ_DIR="${CMAKE_SOURCE_DIR}/fuzz")
 
 file(GLOB_RECURSE DIMLET_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tst_*.cpp)
 list(FILTER DIMLET_TEST_SOURCES EXCLUDE REGEX "/tests/e2e/")
@@ -26,6 +43,9 @@ foreach(src IN LISTS DIMLET_TEST_SOURCES)
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})
     target_link_libraries(${name} PRIVATE dimlet_testsupport)
+    if(src MATCHES "/tests/robustness/")
+        target_link_libraries(${name} PRIVATE dimlet_fuzzchecks)
+    endif()
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     dimlet_test_environment(${name})
