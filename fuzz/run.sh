@@ -38,8 +38,10 @@ for target in "${targets[@]}"; do
         [ -d "$seeds" ] && cp -n "$seeds"/* "$corpus"/ 2>/dev/null || true
     done
     log="$build/fuzz-$target.log"
+    dict=()
+    [ -f "$root/fuzz/dict/$target.dict" ] && dict=(-dict="$root/fuzz/dict/$target.dict")
     status=0
-    "$build/fuzz/fuzz_$target" "$corpus" -max_total_time="$seconds" -timeout=30 \
+    "$build/fuzz/fuzz_$target" "$corpus" "${dict[@]}" -max_total_time="$seconds" -timeout=30 \
         -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$artifacts/" >"$log" 2>&1 \
         || status=$?
     done_line="$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1 || true)"

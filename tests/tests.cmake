@@ -51,6 +51,32 @@ foreach(src IN LISTS DIMLET_TEST_SOURCES)
     dimlet_test_environment(${name})
 endforeach()
 
+# A short run of every fuzz target, in its own clang build, where clang and its fuzzing
+# runtime are installed; the corpus replay above runs everywhere.
+if(NOT DIMLET_FUZZ AND NOT DIMLET_SANITIZE)
+    find_program(DIMLET_CLANGXX clang++)
+    if(DIMLET_CLANGXX AND NOT DEFINED DIMLET_CLANG_CAN_FUZZ)
+        set(probe ${CMAKE_BINARY_DIR}/CMakeFiles/fuzzprobe)
+        file(WRITE ${probe}/probe.cpp
+            "#include <cstddef>\n#include <cstdint>\n"
+            "extern \"C\" int LLVMFuzzerTestOneInput(const uint8_t *, size_t) { return 0; }\n")
+        execute_process(COMMAND ${DIMLET_CLANGXX} -fsanitize=fuzzer,address,undefined
+                                ${probe}/probe.cpp -o ${probe}/probe
+            RESULT_VARIABLE probe_result OUTPUT_QUIET ERROR_QUIET)
+        if(probe_result EQUAL 0)
+            set(DIMLET_CLANG_CAN_FUZZ ON CACHE INTERNAL "clang++ links libFuzzer with the sanitizers")
+        else()
+            set(DIMLET_CLANG_CAN_FUZZ OFF CACHE INTERNAL "clang++ links libFuzzer with the sanitizers")
+        endif()
+    endif()
+    if(DIMLET_CLANG_CAN_FUZZ)
+        set(DIMLET_FUZZ_SMOKE_SECONDS 20 CACHE STRING "Seconds each fuzz target runs in the test suite")
+        add_test(NAME fuzz_smoke COMMAND bash ${CMAKE_SOURCE_DIR}/fuzz/run.sh ${DIMLET_FUZZ_SMOKE_SECONDS})
+        # Builds the clang tree on its first run, so it may take far longer than a unit test.
+        set_tests_properties(fuzz_smoke PROPERTIES TIMEOUT 1800)
+    endif()
+endif()
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
     include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
 endif()

@@ -54,6 +54,18 @@ private:
     }
 
 private slots:
+    // A foreign file's values cannot be merged; a write starts a file of our own instead.
+    void writeReplacesForeignFile()
+    {
+        writePreferencesFile("[General]\ndl_background=@Variant(\\0\\0\\0\\x41\\0)\n");
+        writePreference(PrefKey::MarkColor, 5);
+        QCOMPARE(DLSetting::markColor(), markPalette().at(5));
+        QCOMPARE(backgroundOf(DLSetting::backgroundBrush()), Background::Dark);
+        QFile file(preferencesFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains('@'));
+    }
+
     // Rows without an expected colour or background only need in-range answers.
     void gettersStayInRange_data()
     {
@@ -85,6 +97,14 @@ private slots:
             << QByteArray("[General]\ndl_mark_color=@Variant(\\xff\\xff\\xff\\xff)\n"
                           "dl_background=@Rect(1 2 3 4)\ndl_flipY=@Size(1 1)\n")
             << 0 << int(Background::Dark) << false;
+        // Qt's own decoder of serialized values crashes on some forged data, and an escape can
+        // spell the '@' that starts one, so a file with either is not read at all.
+        QTest::newRow("serialized value of a picture type is not decoded") << QByteArray(
+            "[General]\ndl_mark_color=@Variant(\\0\\0\\0\\[Gen2x\\0\\5)\n"
+            "dl_background=2\n") << 0 << int(Background::Dark) << false;
+        QTest::newRow("octal escape spelling @ makes the whole file foreign")
+            << QByteArray("[General]\ndl_flipY=true\ndl_mark_color=\\100ByteArray(5)\n") << 0
+            << int(Background::Dark) << false;
         QTest::newRow("background past the choices shows the pattern")
             << QByteArray("[General]\ndl_background=4\n") << 0 << int(Background::Pattern) << false;
     }
