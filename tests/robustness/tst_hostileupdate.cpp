@@ -5,6 +5,7 @@
 #include "update/cupdatemgr.h"
 #include "update/cupdatenotifier.h"
 #include "update/localhttpserver.h"
+#include "update/updateoffer.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -41,6 +42,45 @@ private slots:
     }
 
     void cleanup() { setUpdateNotifierRunner(m_previousRunner); }
+
+    // Qt's JSON parser leaks what a repeated key replaces, so such bodies are never parsed;
+    // keys that only look alike, or repeat in another object, are no repeat.
+    void repeatedOrEscapedKeys_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("offered");
+
+        QTest::newRow("key repeated after an object is refused")
+            << QByteArray(R"({"note":{"a":1},"note":"x","version":"2.0.0"})") << false;
+        QTest::newRow("key repeated after an array is refused")
+            << QByteArray(R"({"version":"2.0.0","date":[1],"date":"d"})") << false;
+        QTest::newRow("plain key repeated is refused")
+            << QByteArray(R"({"version":"2.0.0","version":"3.0.0"})") << false;
+        QTest::newRow("repeat inside a nested object is refused")
+            << QByteArray(R"({"version":"2.0.0","x":[{"a":[1],"a":2}]})") << false;
+        QTest::newRow("repeat before a syntax error is refused")
+            << QByteArray(R"({"a":[1],"a":2,)") << false;
+        QTest::newRow("escaped key spelling version is refused")
+            << QByteArray("{\"\\u0076ersion\":\"2.0.0\"}") << false;
+        QTest::newRow("same key in two objects is offered")
+            << QByteArray(R"({"version":"2.0.0","note":"n","x":{"version":"1.0.0","note":1}})")
+            << true;
+        QTest::newRow("key text inside a value is offered") << QByteArray(
+            "{\"version\":\"2.0.0\",\"note\":\"\\\"version\\\":\\\"1.0.0\\\", \\\"note\\\":\"}")
+                                                            << true;
+        QTest::newRow("keys after a closed array are of the outer object")
+            << QByteArray(R"({"x":[{"version":1}],"version":"2.0.0"})") << true;
+    }
+
+    void repeatedOrEscapedKeys()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, offered);
+        const std::optional<UpdateOffer> offer = updateOfferFrom(body);
+        QCOMPARE(offer.has_value(), offered);
+        if (offered)
+            QCOMPARE(offer->version, QStringLiteral("2.0.0"));
+    }
 
     void hundredMegabyteReply_data()
     {
