@@ -7,21 +7,19 @@
 
 QString checkUpdateReply(const QByteArray &bytes)
 {
+    // A refusal cannot be cross-checked: bodies that repeat or escape a key are refused before
+    // parsing, and parsing them here would leak inside Qt. An offer must match what was served.
     const std::optional<UpdateOffer> offer = updateOfferFrom(bytes);
+    if (!offer)
+        return QString();
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     if (!document.isObject())
-        return offer ? QStringLiteral("offer made for a reply that is not a JSON object")
-                     : QString();
+        return QStringLiteral("offer made for a reply that is not a JSON object");
 
     const QJsonObject object = document.object();
     const QString served = object.value(QLatin1String("version")).toString();
-    const bool sameVersion = served.compare(QLatin1String("1.0.0"), Qt::CaseInsensitive) == 0;
-    if (sameVersion)
-        return offer ? QStringLiteral("offer made for the running version") : QString();
-    // Bodies that repeat or escape a key are refused before parsing, which the parsed
-    // document cannot show, so only an offer that is made is checked.
-    if (!offer)
-        return QString();
+    if (served.compare(QLatin1String("1.0.0"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("offer made for the running version");
     if (offer->version != served)
         return QStringLiteral("offer shows another version than served");
     if (offer->date != object.value(QLatin1String("date")).toString())
