@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <functional>
 
@@ -23,7 +24,7 @@ struct ReceivedRequest
 class LocalHttpServer
 {
 public:
-    enum class Behaviour { Answer, Hang, Stream, DeclareThenClose };
+    enum class Behaviour { Answer, Hang, Stream, DeclareThenClose, Trickle };
 
     LocalHttpServer()
     {
@@ -60,6 +61,13 @@ public:
         m_behaviour = Behaviour::DeclareThenClose;
         m_declared = declared;
         m_body = part;
+    }
+    // Announces the body's length, then sends it one byte every `intervalMs`.
+    void trickle(const QByteArray &body, int intervalMs)
+    {
+        m_behaviour = Behaviour::Trickle;
+        m_body = body;
+        m_interval = intervalMs;
     }
     void onRequest(std::function<void()> callback) { m_onRequest = std::move(callback); }
 
@@ -127,6 +135,21 @@ private:
                 + QByteArray::number(m_declared) + "\r\nConnection: close\r\n\r\n" + m_body);
             socket->disconnectFromHost();
             return;
+        case Behaviour::Trickle: {
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
+                + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n");
+            auto *timer = new QTimer(socket);
+            QObject::connect(timer, &QTimer::timeout, socket, [this, socket, timer] {
+                if (m_streamed >= m_body.size()
+                    || socket->state() != QAbstractSocket::ConnectedState) {
+                    timer->stop();
+                    return;
+                }
+                m_streamed += socket->write(m_body.mid(int(m_streamed), 1));
+            });
+            timer->start(m_interval);
+            return;
+        }
         case Behaviour::Stream:
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
                           "Connection: close\r\n\r\n");
@@ -156,6 +179,7 @@ private:
     Behaviour m_behaviour = Behaviour::Answer;
     QByteArray m_body;
     int m_status = 200;
+    int m_interval = 1000;
     qint64 m_declared = 0;
     qint64 m_streamLimit = 0;
     qint64 m_streamed = 0;
