@@ -73,7 +73,10 @@ if(NOT DIMLET_FUZZ AND NOT DIMLET_SANITIZE)
     endif()
     if(DIMLET_CLANG_CAN_FUZZ)
         set(DIMLET_FUZZ_SMOKE_SECONDS 20 CACHE STRING "Seconds each fuzz target runs in the test suite")
+        set(DIMLET_FUZZ_SMOKE_RUNS 3000 CACHE STRING "Inputs each fuzz target tries in the test suite")
         add_test(NAME fuzz_smoke COMMAND bash ${CMAKE_SOURCE_DIR}/fuzz/run.sh ${DIMLET_FUZZ_SMOKE_SECONDS})
+        set_tests_properties(fuzz_smoke PROPERTIES ENVIRONMENT
+            "DIMLET_FUZZ_SEED=1;DIMLET_FUZZ_RUNS=${DIMLET_FUZZ_SMOKE_RUNS};DIMLET_FUZZ_CORPUS_DIR=${CMAKE_BINARY_DIR}/fuzz-smoke-corpus")
         # Builds the clang tree on its first run, so it may take far longer than a unit test.
         set_tests_properties(fuzz_smoke PROPERTIES TIMEOUT 1800)
     endif()
