@@ -1,6 +1,8 @@
 #include "dlgraphicsscene.h"
 
 #include "app/userprompt.h"
+#include "capslock.h"
+#include "colorrun.h"
 #include "dlundocommand.h"
 #include "guidegeometry.h"
 #include "marks/dlgraphicsitem.h"
@@ -660,11 +662,84 @@ void DLGraphicsScene::beginCommentEditing(const QString &, DLGraphicsItem *) { }
 void DLGraphicsScene::makeEditorFinishEditing() { }
 void DLGraphicsScene::textEditorDidEndEditor(DLGraphicsTextItem *, DLGraphicsItem *) { }
 
-bool DLGraphicsScene::findColorRun(const QPoint &, bool, QPoint *, QPoint *) const
+namespace {
+// Where a detection looks: the whole pixel under pos. A position no int can hold lies
+// outside every picture, so it is sent far outside instead of overflowing.
+QPoint detectPixel(const QPointF &pos)
 {
-    return false;
+    const QPointF p = wholePixel(pos);
+    constexpr double limit = 1e9;
+    if (!isFinitePoint(p) || std::abs(p.x()) > limit || std::abs(p.y()) > limit)
+        return QPoint(-1, -1);
+    return QPoint(int(p.x()), int(p.y()));
 }
 
-void DLGraphicsScene::onTrackMouseFreeMoveStart(QPointF) { }
-void DLGraphicsScene::onTrackMouseFreeMovePosChanged(QPointF) { }
-void DLGraphicsScene::onTrackMouseFreeMoveEnd(bool, QPointF) { }
+template<typename Item> void deleteAndForget(Item *&item)
+{
+    delete item;
+    item = nullptr;
+}
+} // namespace
+
+bool DLGraphicsScene::findColorRun(
+    const QPoint &p, bool horizontal, QPoint *start, QPoint *end) const
+{
+    return ::findColorRun(image, p, horizontal, start, end);
+}
+
+void DLGraphicsScene::onTrackMouseFreeMoveStart(QPointF pos)
+{
+    // A start while a phase runs replaces its preview rather than leaving it on the canvas.
+    deleteAndForget(detectPath);
+    deleteAndForget(detectLabel);
+    QPoint start;
+    QPoint end;
+    int length = 0;
+    QPainterPath path;
+    if (findColorRun(detectPixel(pos), !capsLockOn(), &start, &end))
+        path = makeMeasurePath(start, end, &length);
+    detectPath = addPath(path, DLGraphicsItemRenderer::darkMarkPen(), QBrush(Qt::white));
+    detectLabel = addPixmap(
+        QPixmap::fromImage(makeLengthLabelImage(length, lenLeftImage, lenMidImage, lenRightImage)));
+    detectLabel->setPos(pos.x(), pos.y() - 28);
+}
+
+void DLGraphicsScene::onTrackMouseFreeMovePosChanged(QPointF pos)
+{
+    // The canvas was cleared under a running phase: there is no preview left to follow.
+    if (!detectPath || !detectLabel)
+        return;
+    QPoint start;
+    QPoint end;
+    int length = 0;
+    if (findColorRun(detectPixel(pos), !capsLockOn(), &start, &end))
+        detectPath->setPath(makeMeasurePath(start, end, &length));
+    detectLabel->setPixmap(
+        QPixmap::fromImage(makeLengthLabelImage(length, lenLeftImage, lenMidImage, lenRightImage)));
+    detectLabel->setPos(pos.x(), pos.y() - 28);
+}
+
+void DLGraphicsScene::onTrackMouseFreeMoveEnd(bool select, QPointF pos)
+{
+    // Without a preview there is no phase to end: a click after the canvas was cleared under
+    // it, or one the view still takes for tracking, must not make a mark nobody saw.
+    const bool previewing = detectPath != nullptr;
+    deleteAndForget(detectPath);
+    deleteAndForget(detectLabel);
+    if (!select || !previewing)
+        return;
+    QPoint start;
+    QPoint end;
+    // A one-pixel run would be a zero-length mark, which is never kept on the canvas.
+    if (!findColorRun(detectPixel(pos), !capsLockOn(), &start, &end) || start == end)
+        return;
+    DLGraphicsItem *mark
+        = DLGraphicsItem::create(MarkLength, QPointF(start), QPointF(end), QString(), 100.0);
+    if (!mark)
+        return;
+    mark->setZValue(nextZValue);
+    mark->setOrderNumber(orderNumberOf(nextZValue));
+    addItem(mark);
+    nextZValue += 1.0;
+    pushUndoCommand(mark->takeUndoCommand(this, false));
+}

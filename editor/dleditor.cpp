@@ -1,16 +1,22 @@
 #include "dleditor.h"
 #include "ui_dleditor.h"
 
+#include "app/calertmsgbox.h"
+#include "app/userprompt.h"
 #include "app/version.h"
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
+#include "dldocument.h"
+#include "imageexport.h"
 #include "marks/dlgraphicsitemrenderer.h"
 #include "settings/caboutdialog.h"
 #include "settings/clanguagesetting.h"
 #include "settings/dlsetting.h"
 #include "settings/helpers.h"
+#include "windowgrowth.h"
 #include "zoomsteps.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QIcon>
 
@@ -20,6 +26,21 @@ constexpr int defaultZoomPercent = 100;
 constexpr int minimumMoveButtonWidth = 46;
 // checkToolButton index that matches none of the four measuring tools.
 constexpr int noMeasureTool = 1000;
+constexpr int savedNoteMilliseconds = 1000;
+
+const QLatin1String documentSuffix(".dld");
+// Tested in this order and case-sensitively: "shot.PNG" is saved as a document.
+const QLatin1String exportSuffixes[]
+    = {QLatin1String(".png"), QLatin1String(".jpeg"), QLatin1String(".jpg"), QLatin1String(".bmp")};
+
+bool isExportPath(const QString &path)
+{
+    for (const QLatin1String &suffix : exportSuffixes) {
+        if (path.endsWith(suffix))
+            return true;
+    }
+    return false;
+}
 
 const char *const windowStyleSheet
     = ".QWidget { background-color: rgb(40,43,53); }\n"
@@ -109,14 +130,168 @@ void DLEditor::acceptFiles(const QVector<QString> &files)
 
 void DLEditor::openFile(const QString &path)
 {
+    if (scene->hasMarks() && !askYesNo(this, QString(), tr("Replace current document?")))
+        return;
     resetDocument();
-    documentPath.clear();
-    setWindowTitle(fileNameOf(path));
-    scene->loadDocument(MarkRecordList(), path, 0.0);
+
+    QString picturePath = path;
+    MarkRecordList records;
+    double zValue = 0.0;
+    if (path.endsWith(documentSuffix)) {
+        documentPath = path;
+        picturePath = readDocument(path, &records, &zValue);
+        if (picturePath.isEmpty()) {
+            clearMarkRecords(records);
+            abandonFailedOpen();
+            return;
+        }
+    } else {
+        documentPath.clear();
+    }
+
+    setWindowTitle(documentPath.isEmpty() ? fileNameOf(picturePath) : documentPath);
+    scene->loadDocument(records, picturePath, zValue);
+    clearMarkRecords(records);
     if (!ui->zoom_slider->isEnabled())
         setEmptyState(false);
     if (!ui->editorView->isInteractive())
         selectMoveTool();
+    growWindowToShowScene();
+}
+
+// The canvas was reset before the read; the window goes back to how it starts, with
+// nothing that Save could write.
+void DLEditor::abandonFailedOpen()
+{
+    documentPath.clear();
+    scene->imagePath.clear();
+    scene->image = QImage();
+    setWindowTitle(productName());
+    // The reset removed any drop hint, so this shows exactly one.
+    setEmptyState(true);
+    // The last picture's scene rectangle would leave the hint off centre between scroll bars.
+    scene->setSceneRect(scene->itemsBoundingRect());
+    selectMoveTool();
+}
+
+void DLEditor::growWindowToShowScene()
+{
+    const QSize sceneSize = scene->sceneRect().toRect().size();
+    const QRect current = geometry();
+    const QRect grown
+        = grownWindowGeometry(current, ui->editorView->size(), sceneSize, screenSize());
+    if (grown != current)
+        setGeometry(grown);
+}
+
+QString DLEditor::readDocument(const QString &path, MarkRecordList *records, double *zValue)
+{
+    DocumentReadResult result = readDocumentFile(path, tempDirPath());
+    *zValue = result.zValue;
+    clearMarkRecords(*records);
+    *records = result.takeRecords();
+    if (result.error != DocumentError::None)
+        showMessage(documentErrorMessage(result.error, result.minVersionCode));
+    return result.picturePath;
+}
+
+bool DLEditor::writeDocument(const QString &path)
+{
+    MarkRecordList records;
+    scene->collectMarkRecords(&records);
+    const DocumentError error
+        = writeDocumentFile(path, scene->imagePath, records, scene->nextZValue);
+    clearMarkRecords(records);
+    if (error != DocumentError::None) {
+        showMessage(documentErrorMessage(error));
+        return false;
+    }
+    documentPath = path;
+    setWindowTitle(path);
+    scene->modified = false;
+    return true;
+}
+
+QImage DLEditor::buildExportImage()
+{
+    return ::buildExportImage(scene);
+}
+
+bool DLEditor::exportImage(const QImage &image, const QString &path)
+{
+    return ::exportImage(image, path);
+}
+
+void DLEditor::save()
+{
+    if (!hasImage())
+        return;
+    if (documentPath.isEmpty())
+        saveAs();
+    else
+        writeDocument(documentPath);
+}
+
+void DLEditor::saveAs()
+{
+    if (!hasImage())
+        return;
+    QString path = askSaveFileName();
+    if (path.isEmpty())
+        return;
+    const bool exporting = isExportPath(path);
+    if (!exporting && !path.endsWith(documentSuffix))
+        path += documentSuffix;
+    if (fileExists(path) && !askYesNo(this, QString(), tr("File Existed. Replace?")))
+        return;
+    const bool written = exporting ? exportImage(buildExportImage(), path) : writeDocument(path);
+    if (written)
+        showSavedNote();
+}
+
+void DLEditor::updateImage()
+{
+    if (!hasImage())
+        return;
+    const QString path
+        = askOpenFileName(tr("Image Files") + QLatin1String(" (*.png *.jpg *.jpeg *.bmp)"));
+    if (path.isEmpty())
+        return;
+    scene->loadImage(path);
+    scene->refreshColorPicks();
+    if (documentPath.isEmpty())
+        setWindowTitle(fileNameOf(path));
+}
+
+QString DLEditor::askOpenFileName(const QString &filter)
+{
+    return QFileDialog::getOpenFileName(this, tr("Open Image"), homeDirPath(), filter);
+}
+
+QString DLEditor::askSaveFileName()
+{
+    return QFileDialog::getSaveFileName(this, tr("Save file"), homeDirPath(),
+        tr("DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)"));
+}
+
+void DLEditor::showSavedNote()
+{
+    CAlertMsgBox note;
+    note.setText(tr("Save success!"));
+    note.showFor(savedNoteMilliseconds);
+}
+
+void DLEditor::closeEvent(QCloseEvent *event)
+{
+    if (!closeConfirmed && scene->modified) {
+        closeConfirmed = askYesNo(this, productName(), tr("discard all change?"), QMessageBox::Yes);
+        if (closeConfirmed)
+            event->accept();
+        else
+            event->ignore();
+        return;
+    }
+    CMainWindow::closeEvent(event);
 }
 
 void DLEditor::resetDocument()
@@ -217,8 +392,8 @@ void DLEditor::myEditStateChanged(bool editing)
 
 void DLEditor::askForFileToOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Image"), homeDirPath(),
-        tr("Image Files") + QLatin1String(" (*.png *.jpg *.jpeg *.bmp *.dld)"));
+    const QString path
+        = askOpenFileName(tr("Image Files") + QLatin1String(" (*.png *.jpg *.jpeg *.bmp *.dld)"));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -258,8 +433,10 @@ void DLEditor::on_open_btn_clicked()
     askForFileToOpen();
 }
 
-// Saving and replacing the image arrive with the document flows.
-void DLEditor::on_save_btn_clicked() { }
+void DLEditor::on_save_btn_clicked()
+{
+    save();
+}
 
 void DLEditor::on_ruler_btn_clicked()
 {
@@ -336,9 +513,15 @@ void DLEditor::on_actionOpen_File_triggered()
     askForFileToOpen();
 }
 
-void DLEditor::on_actionSave_triggered() { }
+void DLEditor::on_actionSave_triggered()
+{
+    save();
+}
 
-void DLEditor::on_actionSave_As_triggered() { }
+void DLEditor::on_actionSave_As_triggered()
+{
+    saveAs();
+}
 
 void DLEditor::on_actionZoom_In_triggered()
 {
@@ -381,7 +564,10 @@ void DLEditor::on_actionFinish_Edit_triggered()
     scene->makeEditorFinishEditing();
 }
 
-void DLEditor::on_actionUpdate_Image_triggered() { }
+void DLEditor::on_actionUpdate_Image_triggered()
+{
+    updateImage();
+}
 
 void DLEditor::on_actionSetting_triggered()
 {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/cmainwindow.h"
+#include "marks/markrecord.h"
 
+#include <QImage>
 #include <QUrl>
 
 #include <memory>
 
+class QCloseEvent;
 class QDialog;
 class DLGraphicsScene;
 class DLGraphicsView;
@@ -28,6 +31,17 @@ public:
     void checkToolButton(int index);
     void resetDocument();
 
+    // Reads the document at path: replaces records with its marks, sets zValue to its next
+    // z-value and returns the extracted picture's path; empty after a failure, whose
+    // message has then been shown.
+    QString readDocument(const QString &path, MarkRecordList *records, double *zValue);
+    // Writes the picture and the marks as a document; on success it becomes the open
+    // document. A failure shows its message and leaves the old file and the editor as they were.
+    bool writeDocument(const QString &path);
+    QImage buildExportImage();
+    bool exportImage(const QImage &image, const QString &path);
+    void saveAs();
+
     DLGraphicsScene *canvasScene() const { return scene; }
     DLGraphicsView *canvasView() const;
 
@@ -35,7 +49,13 @@ public slots:
     void handleAppOpenURL(const QUrl &fileurl);
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void acceptFiles(const QVector<QString> &files) override;
+
+    // The file dialogs and the success note; tests answer them without a human.
+    virtual QString askOpenFileName(const QString &filter);
+    virtual QString askSaveFileName();
+    virtual void showSavedNote();
 
     // Runs the settings dialog and returns its change mask.
     virtual int runSettingsDialog();
@@ -88,6 +108,10 @@ private:
     void zoomOut();
     void zoomBy(int percent);
     void askForFileToOpen();
+    void save();
+    void updateImage();
+    void abandonFailedOpen();
+    void growWindowToShowScene();
     void openSettings();
     void applySettingsChanges(int mask);
     int moveButtonWidth() const;

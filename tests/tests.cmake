@@ -10,8 +10,10 @@ set_tests_properties(reset_test_homes PROPERTIES FIXTURES_SETUP test_homes)
 add_library(dimlet_testsupport STATIC tests/testsupport.cpp tests/testsupport.h)
 target_link_libraries(dimlet_testsupport PUBLIC dimlet_core Qt5::Test)
 target_include_directories(dimlet_testsupport PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+list(JOIN DIMLET_SOURCE_DIRS "," DIMLET_SOURCE_DIR_LIST)
 target_compile_definitions(dimlet_testsupport PUBLIC
-    DIMLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}" DIMLET_BUILD_DIR="${CMAKE_BINARY_DIR}")
+    DIMLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}" DIMLET_BUILD_DIR="${CMAKE_BINARY_DIR}"
+    DIMLET_SOURCE_DIR_LIST="${DIMLET_SOURCE_DIR_LIST}")
 
 function(dimlet_test_environment test_name)
     set(home ${DIMLET_TEST_HOMES}/${test_name})
