@@ -20,9 +20,8 @@ QString loadAverage()
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("unknown");
     const QList<QByteArray> fields = file.readAll().split(' ');
-    return fields.size() >= 3
-        ? QString::fromLatin1(fields[0] + ' ' + fields[1] + ' ' + fields[2])
-        : QStringLiteral("unknown");
+    return fields.size() >= 3 ? QString::fromLatin1(fields[0] + ' ' + fields[1] + ' ' + fields[2])
+                              : QStringLiteral("unknown");
 }
 
 QVector<TableRow> tableRows()
@@ -49,8 +48,7 @@ QVector<TableRow> tableRows()
         "the same viewport, picture alone", "drag/figure", "paint/baseline", Goal::Milliseconds,
         1.0, {}, {}};
     rows << TableRow {"Save: document with a 50 MB picture (writeDocumentFile)",
-        "QFile::copy of the picture", "save50/figure", "save50/baseline", Goal::Ratio, 1.2, {},
-        {}};
+        "QFile::copy of the picture", "save50/figure", "save50/baseline", Goal::Ratio, 1.2, {}, {}};
     rows << TableRow {"Open: readDocumentFile + loadImage of that document",
         "QFile::copy + QImageReader::read", "open50/figure", "open50/baseline",
         Goal::RatioPlusDecode, 1.2, "open50/decode", {}};
@@ -58,8 +56,8 @@ QVector<TableRow> tableRows()
         "QImageWriter of the bare picture", "export/figure", "export/baseline", Goal::Ratio, 1.1,
         {}, {}};
     rows << TableRow {"peak resident memory, dimlet after opening the 8K PNG",
-        "bare process decoding it into a QPixmap", "peak/figure", "peak/baseline", Goal::Ratio,
-        1.3, {}, "peak_kB"};
+        "bare process decoding it into a QPixmap", "peak/figure", "peak/baseline", Goal::Ratio, 1.3,
+        {}, "peak_kB"};
     return rows;
 }
 } // namespace
@@ -77,6 +75,10 @@ int main(int argc, char **argv)
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
     qputenv("TMPDIR", QFile::encodeName(home + QStringLiteral("/tmp")));
+    const QString runtime = home + QStringLiteral("/runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
 
     QApplication app(argc, argv);

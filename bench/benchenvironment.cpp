@@ -61,7 +61,8 @@ QMap<QByteArray, QByteArray> BenchEnvironment::childEnvironment() const
 {
     QMap<QByteArray, QByteArray> environment;
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("QT_PLUGIN_PATH", QFile::encodeName(QStringLiteral(DIMLET_PROBE_PLUGIN_DIR)));
+    environment.insert(
+        "QT_PLUGIN_PATH", QFile::encodeName(QStringLiteral(DIMLET_PROBE_PLUGIN_DIR)));
     environment.insert("QT_STYLE_OVERRIDE", "dimletprobe");
     environment.insert("DIMLET_UPDATE_URL", m_endpoint ? m_endpoint->url().toEncoded() : "");
     environment.insert("DIMLET_PROBE_OPEN", "");
@@ -93,8 +94,8 @@ bool BenchEnvironment::prepare()
     }
     m_editorWindowSize = QSize(frame[1].toInt(), frame[2].toInt());
 
-    m_savedRecords = makeMarkRecords(savedMarks,
-        QRect(0, 0, BenchPictures::screenWidth, BenchPictures::screenHeight), 11);
+    m_savedRecords = makeMarkRecords(
+        savedMarks, QRect(0, 0, BenchPictures::screenWidth, BenchPictures::screenHeight), 11);
     const DocumentError written
         = writeDocumentFile(documentPath(), m_pictures.noise(), m_savedRecords, savedMarks + 1);
     if (written != DocumentError::None) {
@@ -161,8 +162,8 @@ SceneFixture *BenchEnvironment::paintFixture(bool withMarks)
         MarkRecordList records;
         if (withMarks)
             records = makeMarkRecords(paintedMarks, paintedArea(), 7);
-        fixture = makeFixture(viewportSize, true, m_pictures.screenshot(), records,
-            records.size() + 1);
+        fixture
+            = makeFixture(viewportSize, true, m_pictures.screenshot(), records, records.size() + 1);
         clearMarkRecords(records);
         // Scrolled so that the viewport shows exactly the painted area.
         QScrollBar *h = fixture->view()->horizontalScrollBar();
@@ -177,8 +178,8 @@ SceneFixture *BenchEnvironment::paintFixture(bool withMarks)
 SceneFixture *BenchEnvironment::exportFixture()
 {
     if (!m_export) {
-        MarkRecordList records = makeMarkRecords(exportedMarks,
-            QRect(0, 0, BenchPictures::screenWidth, BenchPictures::screenHeight), 5);
+        MarkRecordList records = makeMarkRecords(
+            exportedMarks, QRect(0, 0, BenchPictures::screenWidth, BenchPictures::screenHeight), 5);
         m_export = makeFixture(
             viewportSize, false, m_pictures.screenshot(), records, records.size() + 1);
         clearMarkRecords(records);

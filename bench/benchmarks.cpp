@@ -44,10 +44,9 @@ void startUp(benchmark::State &state, BenchEnvironment &environment, bool bare)
 {
     const QSize size = environment.editorWindowSize();
     const QString program = bare ? environment.bareProgram() : environment.dimletProgram();
-    const QStringList arguments = bare
-        ? QStringList {QStringLiteral("window"), QString::number(size.width()),
-            QString::number(size.height())}
-        : QStringList();
+    const QStringList arguments = bare ? QStringList {QStringLiteral("window"),
+                                      QString::number(size.width()), QString::number(size.height())}
+                                       : QStringList();
     for (auto _ : state) {
         const qint64 started = monotonicNanoseconds();
         SpawnedChild child(
@@ -145,8 +144,8 @@ void pointerMove(benchmark::State &state, BenchEnvironment &environment, bool ho
             continue;
         }
         int length = 0;
-        if (findColorRun(scene->image, QPoint(int(pos.x()), int(pos.y())), horizontal, &start,
-                &end))
+        if (findColorRun(
+                scene->image, QPoint(int(pos.x()), int(pos.y())), horizontal, &start, &end))
             path->setPath(makeMeasurePath(start, end, &length));
         label->setPixmap(QPixmap::fromImage(makeLengthLabelImage(
             length, scene->lenLeftImage, scene->lenMidImage, scene->lenRightImage)));
@@ -201,8 +200,16 @@ void paintViewport(benchmark::State &state, BenchEnvironment &environment, bool 
     QWidget *viewport = fixture->view()->viewport();
     const QRectF shown = fixture->view()->mapToScene(viewport->rect()).boundingRect();
     if (viewport->size() != BenchEnvironment::paintedArea().size()
-        || shown.toAlignedRect() != BenchEnvironment::paintedArea().adjusted(0, 0, 1, 1)) {
-        state.SkipWithError("the viewport does not show the painted area");
+        || shown != QRectF(BenchEnvironment::paintedArea())) {
+        const std::string why = QStringLiteral("the viewport (%1 x %2) shows %3,%4 %5 x %6")
+                                    .arg(viewport->width())
+                                    .arg(viewport->height())
+                                    .arg(shown.left())
+                                    .arg(shown.top())
+                                    .arg(shown.width())
+                                    .arg(shown.height())
+                                    .toStdString();
+        state.SkipWithError(why.c_str());
         return;
     }
     QImage target(viewport->size(), QImage::Format_RGB32);
@@ -320,7 +327,8 @@ void openDocument(benchmark::State &state, BenchEnvironment &environment, OpenKi
 {
     const QString picture = environment.pictures().noise();
     const QString copy = environment.outputPath("open-copy.dld");
-    const QString extracted = QDir(environment.extractionDirectory()).filePath(QFileInfo(picture).fileName());
+    const QString extracted
+        = QDir(environment.extractionDirectory()).filePath(QFileInfo(picture).fileName());
     DLGraphicsScene *scene = environment.openFixture()->scene();
     for (auto _ : state) {
         QFile::remove(copy);
@@ -381,11 +389,13 @@ double best(const std::vector<double> &values)
 void registerBenchmarks(BenchEnvironment *environment)
 {
     const int repetitions = environment->repetitions();
+    // For profiling one benchmark: DIMLET_BENCH_ITERATIONS=1 runs each loop once.
+    const int forcedIterations = qEnvironmentVariableIntValue("DIMLET_BENCH_ITERATIONS");
     auto add = [&](const char *name, int iterations, bool manualTime, Benchmark function) {
-        benchmark::internal::Benchmark *registered = benchmark::RegisterBenchmark(
-            name, [environment, function](benchmark::State &state) {
-                function(state, *environment);
-            });
+        if (forcedIterations > 0)
+            iterations = forcedIterations;
+        benchmark::internal::Benchmark *registered = benchmark::RegisterBenchmark(name,
+            [environment, function](benchmark::State &state) { function(state, *environment); });
         registered->Iterations(iterations)
             ->Repetitions(repetitions)
             ->ReportAggregatesOnly(true)

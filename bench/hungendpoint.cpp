@@ -23,10 +23,10 @@ HungEndpoint::HungEndpoint()
                 while (QTcpSocket *socket = server->nextPendingConnection()) {
                     ++accepted;
                     // The request is read and dropped; no byte ever goes back.
-                    QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                        [socket] { socket->readAll(); });
-                    QObject::connect(socket, &QTcpSocket::disconnected, socket,
-                        &QObject::deleteLater);
+                    QObject::connect(
+                        socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
+                    QObject::connect(
+                        socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
                 }
             });
             if (server->listen(QHostAddress::LocalHost, 0))

@@ -5,9 +5,9 @@
 #include <QRandomGenerator>
 
 namespace {
-const char *const comments[] = {"Title and list: 12 px", "Use the brand blue here",
-    "Align with the toolbar", "Padding should be 8 px on both sides",
-    "This button moves on hover?"};
+const char *const comments[]
+    = {"Title and list: 12 px", "Use the brand blue here", "Align with the toolbar",
+        "Padding should be 8 px on both sides", "This button moves on hover?"};
 }
 
 MarkRecordList makeMarkRecords(int count, const QRect &area, quint32 seed)

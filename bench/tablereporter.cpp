@@ -97,10 +97,12 @@ void TableReporter::Finalize()
     text << "\n| figure | median | baseline | median | ratio | ratio of best | goal | met |\n";
     text << "| --- | ---: | --- | ---: | ---: | ---: | --- | --- |\n";
     for (const TableRow &row : qAsConst(m_rows)) {
+        if (!m_measured.count(row.figureId) && !m_measured.count(row.baselineId))
+            continue;
         const Measured figure = m_measured[row.figureId];
         const Measured baseline = m_measured[row.baselineId];
-        const bool valid = figure.error.isEmpty() && baseline.error.isEmpty()
-            && figure.median > 0 && baseline.median > 0;
+        const bool valid = figure.error.isEmpty() && baseline.error.isEmpty() && figure.median > 0
+            && baseline.median > 0;
         const double ratio = valid ? figure.median / baseline.median : -1.0;
         const double bestRatio
             = valid && figure.best > 0 && baseline.best > 0 ? figure.best / baseline.best : -1.0;

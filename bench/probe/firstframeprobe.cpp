@@ -76,8 +76,7 @@ bool FirstFrameProbe::eventFilter(QObject *watched, QEvent *event)
     QTimer::singleShot(0, this, [this, painted] {
         if (painted == Phase::FirstFrame && !m_openPath.isEmpty()) {
             m_phase = Phase::Opening;
-            QCoreApplication::postEvent(
-                qApp, new QFileOpenEvent(QUrl::fromLocalFile(m_openPath)));
+            QCoreApplication::postEvent(qApp, new QFileOpenEvent(QUrl::fromLocalFile(m_openPath)));
             return;
         }
         frameComplete();
