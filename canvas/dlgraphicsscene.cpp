@@ -3,8 +3,11 @@
 #include "app/userprompt.h"
 #include "capslock.h"
 #include "colorrun.h"
+#include "dlgraphicstextitem.h"
+#include "dltextchangecommand.h"
 #include "dlundocommand.h"
 #include "guidegeometry.h"
+#include "marks/dlgraphicscommentsitem.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsitemrenderer.h"
 #include "marks/dlgraphicslengthitem.h"
@@ -22,6 +25,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QUndoCommand>
 
 #include <cmath>
@@ -67,6 +72,15 @@ bool fitsOrderNumber(double z)
 bool isFinitePoint(const QPointF &p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Marks brought back from a document or by undo are not new: their next drag is a move, and
+// a comment among them does not open the editor on its first release.
+void markAsRestored(DLGraphicsItem *mark)
+{
+    mark->setPendingChange(PendingChange::None);
+    if (mark->markType() == MarkComments)
+        static_cast<DLGraphicsCommentsItem *>(mark)->setEditOnRelease(false);
 }
 } // namespace
 
@@ -258,12 +272,17 @@ void DLGraphicsScene::clearCanvas()
     }
     activeMark = nullptr;
     activeHitPart = 0;
+    const bool wasEditing = textEditor != nullptr;
+    if (textEditor)
+        textEditor->disconnect(this);
     textEditor = nullptr;
     guideLine1 = guideLine2 = nullptr;
     detectPath = nullptr;
     detectLabel = nullptr;
     imageItem = nullptr;
     qDeleteAll(topLevel);
+    if (wasEditing)
+        emit textEditStateChanged(false);
 }
 
 void DLGraphicsScene::setScale(double factor, QGraphicsView *view)
@@ -324,8 +343,7 @@ bool DLGraphicsScene::loadDocument(const MarkRecordList &records, const QString 
             continue;
         mark->setZValue(record->idx);
         mark->setOrderNumber(orderNumberOf(record->idx));
-        // A restored mark owes no undo command: its first drag is a move, not a creation.
-        mark->setPendingChange(PendingChange::None);
+        markAsRestored(mark);
         addItem(mark);
     }
     return true;
@@ -406,6 +424,8 @@ void DLGraphicsScene::discardMark(DLGraphicsItem *mark)
         activeHitPart = 0;
         removeGuideLines();
     }
+    if (textEditor && textEditor->related == mark)
+        abandonTextEditor(true);
     // Deleting in place, not removeItem() first, lets the index purge every entry it holds.
     delete mark;
 }
@@ -432,8 +452,7 @@ void DLGraphicsScene::recreateMark(
     mark->refresh();
     mark->setZValue(order);
     mark->setOrderNumber(order);
-    // Brought back by undo or redo, the mark is not new: its next drag is a move.
-    mark->setPendingChange(PendingChange::None);
+    markAsRestored(mark);
     addItem(mark);
 }
 
@@ -472,15 +491,7 @@ void DLGraphicsScene::deleteSelectedMarks()
 
 void DLGraphicsScene::finishEditingAndDeselect()
 {
-    if (textEditor) {
-        const QList<QGraphicsItem *> all = items();
-        for (QGraphicsItem *item : all) {
-            if (item->type() != commentEditorItemType)
-                continue;
-            item->setActive(false);
-            item->clearFocus();
-        }
-    }
+    makeEditorFinishEditing();
     const QList<QGraphicsItem *> selected = selectedItems();
     for (QGraphicsItem *item : selected)
         item->setSelected(false);
@@ -658,9 +669,77 @@ void DLGraphicsScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     QGraphicsScene::mouseReleaseEvent(event);
 }
 
-void DLGraphicsScene::beginCommentEditing(const QString &, DLGraphicsItem *) { }
-void DLGraphicsScene::makeEditorFinishEditing() { }
-void DLGraphicsScene::textEditorDidEndEditor(DLGraphicsTextItem *, DLGraphicsItem *) { }
+void DLGraphicsScene::beginCommentEditing(const QString &text, DLGraphicsItem *mark)
+{
+    if (!mark || mark->type() != markItemType(MarkComments))
+        return;
+    const QPointF at = mark->labelSceneRect().topLeft();
+    if (textEditor)
+        abandonTextEditor(false);
+
+    auto *editor = new DLGraphicsTextItem(text);
+    textEditor = editor;
+    connect(editor, &DLGraphicsTextItem::lostFocus, this, &DLGraphicsScene::textEditorDidEndEditor);
+    editor->related = mark;
+    editor->setZValue(10000.0);
+    editor->setDefaultTextColor(QColor::fromRgba(DLGraphicsItemRenderer::markColor()));
+    editor->setFont(DLGraphicsItemRenderer::labelFont());
+    editor->setPos(at);
+    editor->setTextWidth(mark->maxWidth());
+    editor->document()->setDocumentMargin(0);
+    addItem(editor);
+    editor->setTextInteractionFlags(Qt::TextEditorInteraction);
+    QTextCursor cursor = editor->textCursor();
+    cursor.select(QTextCursor::Document);
+    editor->setTextCursor(cursor);
+    editor->setFocus(Qt::MouseFocusReason);
+    emit textEditStateChanged(true);
+}
+
+void DLGraphicsScene::abandonTextEditor(bool announce)
+{
+    DLGraphicsTextItem *editor = textEditor;
+    textEditor = nullptr;
+    // Its focus loss must not write its text anywhere any more.
+    editor->disconnect(this);
+    editor->clearFocus();
+    removeItem(editor);
+    editor->deleteLater();
+    if (announce)
+        emit textEditStateChanged(false);
+}
+
+void DLGraphicsScene::makeEditorFinishEditing()
+{
+    DLGraphicsTextItem *editor = textEditor;
+    if (!editor)
+        return;
+    editor->setActive(false);
+    editor->clearFocus();
+    // An editor that never had the focus (an inactive window) gets no focus-out event.
+    if (textEditor == editor)
+        editor->finishEditing();
+}
+
+void DLGraphicsScene::textEditorDidEndEditor(DLGraphicsTextItem *editor, DLGraphicsItem *item)
+{
+    if (!editor || editor != textEditor)
+        return;
+    QString text = editor->toPlainText();
+    // A comment never has an empty text: it would leave nothing to click.
+    if (text.isEmpty())
+        text = QStringLiteral(" ");
+    if (item) {
+        pushUndoCommand(DLTextChangeCommand::create(this, item, item->text(), text));
+        item->setText(text);
+        item->refresh();
+        item->handlePrepareGeometryChange();
+        item->handleUpdate();
+    }
+    textEditor = nullptr;
+    editor->deleteLater();
+    emit textEditStateChanged(false);
+}
 
 namespace {
 // Where a detection looks: the whole pixel under pos. A position no int can hold lies

@@ -120,5 +120,7 @@ private:
     void placeGuideLines(const QPointF &p1, const QPointF &p2);
     void removeGuideLines();
     void discardMark(DLGraphicsItem *mark);
+    // Drops the open editor without writing its text back.
+    void abandonTextEditor(bool announce);
     void pushUndoCommand(QUndoCommand *command);
 };

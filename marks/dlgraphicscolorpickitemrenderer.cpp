@@ -1,21 +1,47 @@
 #include "dlgraphicscolorpickitemrenderer.h"
 
+#include "colortext.h"
+#include "dlgraphicsitemrenderernotifyhandle.h"
 #include "labeldrawing.h"
+#include "settings/dlsetting.h"
 
 #include <QColor>
+#include <QPainter>
 
 DLGraphicsColorPickItemRenderer::DLGraphicsColorPickItemRenderer()
     : DLGraphicsTextDrawItemRenderer(ColorPickKind)
 {
 }
 
+void DLGraphicsColorPickItemRenderer::format(QRgb color)
+{
+    m_text = colorText(color, colorFormat(), macProfile());
+    textChanged();
+}
+
 void DLGraphicsColorPickItemRenderer::layout()
 {
-    if (colorAtHandler())
-        m_color = colorAtHandler()(m_firstPoint);
-    m_text = QColor(m_color).name().toUpper();
-    textChanged();
+    if (const ColorAtHandler &colorAt = colorAtHandler())
+        m_color = colorAt(m_firstPoint);
+    format(m_color);
     layoutCallout();
+}
+
+void DLGraphicsColorPickItemRenderer::refreshLabel()
+{
+    // The moved anchor may sit on a colour with a longer text, which changes the bounds.
+    if (m_owner)
+        m_owner->handlePrepareGeometryChange();
+    layout();
+}
+
+void DLGraphicsColorPickItemRenderer::settingsChanged(int mask)
+{
+    if (!(mask & (ChangedColorFormat | ChangedMacProfile)))
+        return;
+    format(m_color);
+    layout();
+    updateGeometry();
 }
 
 QPainterPath DLGraphicsColorPickItemRenderer::hitPath() const
@@ -29,5 +55,17 @@ QPainterPath DLGraphicsColorPickItemRenderer::hitPath() const
 void DLGraphicsColorPickItemRenderer::paint(QPainter *painter, bool hovered, bool selected)
 {
     drawLeader(*this, painter, selected || m_pressed, hovered);
-    drawOutlinedLabel(*this, painter, selected);
+    drawOutlinedLabel(*this, painter, selected, pointsRight() ? QPointF() : QPointF(2.0, 0));
+
+    const QColor picked = QColor::fromRgba(m_color);
+    const QPointF anchor = m_localFirstPoint;
+    painter->save();
+    painter->setPen(selected ? darkMarkPen() : markPen());
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(anchor.x() - 1, anchor.y() - 1, 2, 2));
+    painter->fillRect(m_endHandle, QBrush(picked, Qt::SolidPattern));
+    painter->drawRect(m_endHandle);
+    painter->setPen(QPen(picked));
+    painter->drawPoint(anchor);
+    painter->restore();
 }

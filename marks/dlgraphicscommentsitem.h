@@ -12,6 +12,9 @@ public:
 
     void releaseAt(const QPointF &point, int part) override;
     bool editOnRelease() const { return m_editOnRelease; }
+    // A comment brought back from a document or by undo has been edited before: its first
+    // release must not open the editor.
+    void setEditOnRelease(bool on) { m_editOnRelease = on; }
 
 protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;

@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>Datei speichern</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>DLD-Datei (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP-Dateien (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>Save file</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

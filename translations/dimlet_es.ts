@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>Guardar archivo</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>Archivo DLD (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;Archivos BMP (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>Enregistrer le fichier</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>Fichier DLD (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;Fichiers BMP (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

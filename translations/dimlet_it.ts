@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>Salva file</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>File DLD (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;File BMP (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

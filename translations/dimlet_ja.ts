@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>ファイルを保存</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>DLD ファイル (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP ファイル (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

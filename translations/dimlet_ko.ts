@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>파일 저장</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>DLD 파일 (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP 파일 (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>Salvar arquivo</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>Arquivo DLD (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;Arquivos BMP (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

@@ -193,6 +193,10 @@
         <source>Save file</source>
         <translation>保存文件</translation>
     </message>
+    <message>
+        <source>DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)</source>
+        <translation>DLD 文件 (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP 文件 (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>DLGraphicsScene</name>

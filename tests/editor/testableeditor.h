@@ -1,6 +1,8 @@
 #pragma once
 
+#include "canvas/dlgraphicsscene.h"
 #include "editor/dleditor.h"
+#include "marks/dlgraphicsitem.h"
 
 #include <QDialog>
 #include <QGraphicsRectItem>
@@ -64,20 +66,14 @@ inline QString writePicture(const QTemporaryDir &dir, const QString &name, QSize
     return path;
 }
 
-// Counts as a mark for the scene (its item type is in the marks' range) until real marks
-// can be placed; the scene owns it.
+// A real rectangle mark placed the way a press on the canvas places one; the scene owns it.
 inline QGraphicsItem *addStandInMark(QGraphicsScene *scene)
 {
-    class StandInMark : public QGraphicsRectItem
-    {
-    public:
-        StandInMark()
-            : QGraphicsRectItem(0, 0, 10, 10)
-        {
-        }
-        int type() const override { return QGraphicsItem::UserType; }
-    };
-    auto *mark = new StandInMark;
+    auto *canvas = static_cast<DLGraphicsScene *>(scene);
+    DLGraphicsItem *mark = DLGraphicsItem::createDefault(MarkRect, QPointF(5, 5));
+    mark->setZValue(canvas->nextZValue);
+    mark->setOrderNumber(qRound(canvas->nextZValue));
+    canvas->nextZValue += 1.0;
     scene->addItem(mark);
     return mark;
 }
