@@ -52,6 +52,11 @@ QString BenchEnvironment::bareProgram() const
     return QStringLiteral(DIMLET_BARE_PROGRAM);
 }
 
+int BenchEnvironment::updateChecksSeen() const
+{
+    return m_endpoint ? m_endpoint->connectionsAccepted() : 0;
+}
+
 QString BenchEnvironment::childErrorLog() const
 {
     return QDir(dataDirectory()).filePath(QStringLiteral("children.log"));

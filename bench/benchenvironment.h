@@ -42,6 +42,8 @@ public:
     QMap<QByteArray, QByteArray> childEnvironment() const;
     QString childErrorLog() const;
     QSize editorWindowSize() const { return m_editorWindowSize; }
+    // Connections the update endpoint has taken so far.
+    int updateChecksSeen() const;
 
     // The scene part of the picture that the painted viewport shows; the marks lie in it.
     static QRect paintedArea();
