@@ -1,25 +1,19 @@
 #include "dlcreatecommand.h"
 
-#include "dlgraphicsscene.h"
-
-DLCreateCommand::DLCreateCommand(
-    int markType, int order, const QPointF &first, const QPointF &second, const QString &text)
-    : DLUndoCommand(markType, order)
-    , m_first(first)
-    , m_second(second)
-    , m_text(text)
+DLCreateCommand::DLCreateCommand(int markType, int order, const QPointF &first,
+    const QPointF &second, const QString &text, double widthValue)
+    : DLMarkSnapshotCommand(markType, order, first, second, text, widthValue)
 {
 }
 
 void DLCreateCommand::undo()
 {
-    if (scene())
-        scene()->removeMarkByOrder(order());
+    removeMark();
 }
 
 void DLCreateCommand::redo()
 {
-    if (takeFirstRedo() || !scene())
+    if (takeFirstRedo())
         return;
-    scene()->recreateMark(order(), markType(), m_text, m_first, m_second);
+    rebuildMark();
 }

@@ -1,25 +1,19 @@
 #include "dldeletecommand.h"
 
-#include "dlgraphicsscene.h"
-
-DLDeleteCommand::DLDeleteCommand(
-    int markType, int order, const QPointF &first, const QPointF &second, const QString &text)
-    : DLUndoCommand(markType, order)
-    , m_first(first)
-    , m_second(second)
-    , m_text(text)
+DLDeleteCommand::DLDeleteCommand(int markType, int order, const QPointF &first,
+    const QPointF &second, const QString &text, double widthValue)
+    : DLMarkSnapshotCommand(markType, order, first, second, text, widthValue)
 {
 }
 
 void DLDeleteCommand::undo()
 {
-    if (scene())
-        scene()->recreateMark(order(), markType(), m_text, m_first, m_second);
+    rebuildMark();
 }
 
 void DLDeleteCommand::redo()
 {
-    if (takeFirstRedo() || !scene())
+    if (takeFirstRedo())
         return;
-    scene()->removeMarkByOrder(order());
+    removeMark();
 }

@@ -441,12 +441,14 @@ DLGraphicsItem *DLGraphicsScene::findMarkByOrder(int order) const
     return nullptr;
 }
 
-void DLGraphicsScene::recreateMark(
-    int order, int type, const QString &text, const QPointF &p1, const QPointF &p2)
+void DLGraphicsScene::recreateMark(int order, int type, const QString &text, const QPointF &p1,
+    const QPointF &p2, double widthValue)
 {
     DLGraphicsItem *mark = DLGraphicsItem::createDefault(type, p1);
     if (!mark)
         return;
+    if (widthValue > 0.0)
+        mark->renderer()->setMaxWidth(widthValue);
     mark->setPoints(p1, p2);
     mark->setText(text);
     mark->refresh();

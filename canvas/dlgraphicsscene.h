@@ -51,8 +51,8 @@ public:
     void clearUndo();
     void undo();
     void redo();
-    void recreateMark(
-        int order, int type, const QString &text, const QPointF &p1, const QPointF &p2);
+    void recreateMark(int order, int type, const QString &text, const QPointF &p1,
+        const QPointF &p2, double widthValue = -1.0);
     void removeMarkByOrder(int order);
     void setMarkPointsByOrder(int order, const QPointF &p1, const QPointF &p2);
     void setMarkTextByOrder(int order, const QString &text);

@@ -227,7 +227,8 @@ DLUndoCommand *DLGraphicsItem::takeUndoCommand(DLGraphicsScene *scene, bool dele
         switch (m_pendingChange) {
         case PendingChange::Created:
             command
-                = new DLCreateCommand(m_markType, m_orderNumber, first, second, m_renderer->text());
+                = new DLCreateCommand(m_markType, m_orderNumber, first, second, m_renderer->text(),
+                    m_renderer->maxWidth());
             break;
         case PendingChange::Moved:
         case PendingChange::Resized:
@@ -236,7 +237,8 @@ DLUndoCommand *DLGraphicsItem::takeUndoCommand(DLGraphicsScene *scene, bool dele
             break;
         case PendingChange::Deleted:
             command
-                = new DLDeleteCommand(m_markType, m_orderNumber, first, second, m_renderer->text());
+                = new DLDeleteCommand(m_markType, m_orderNumber, first, second, m_renderer->text(),
+                    m_renderer->maxWidth());
             break;
         case PendingChange::None:
             break;

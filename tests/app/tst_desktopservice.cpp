@@ -3,6 +3,7 @@
 #include "app/capplication.h"
 #include "app/desktopapplicationadaptor.h"
 #include "canvas/dlgraphicsscene.h"
+#include "editor/dldocument.h"
 #include "editor/dleditor.h"
 
 #include <QDBusConnection>

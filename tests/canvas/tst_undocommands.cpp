@@ -7,6 +7,7 @@
 #include "canvas/dltextchangecommand.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsitemrenderer.h"
+#include "marks/dlgraphicstextdrawitemrenderer.h"
 
 namespace {
 int markCount(const QGraphicsScene &scene)
@@ -120,14 +121,18 @@ void TestUndoCommands::deleteUndoRedo_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("text");
-    QTest::newRow("comment keeps its text") << int(MarkComments) << "Edited note";
-    QTest::newRow("rectangle") << int(MarkRect) << QString();
+    QTest::addColumn<double>("width");
+    QTest::newRow("comment keeps its text") << int(MarkComments) << "Edited note" << -1.0;
+    QTest::newRow("narrowed comment keeps its wrap width")
+        << int(MarkComments) << "A note that wraps" << 30.0;
+    QTest::newRow("rectangle") << int(MarkRect) << QString() << -1.0;
 }
 
 void TestUndoCommands::deleteUndoRedo()
 {
     QFETCH(int, type);
     QFETCH(QString, text);
+    QFETCH(double, width);
     DLGraphicsScene scene;
     drawMark(scene, MarkRect, {0, 0}, {5, 5});
     DLGraphicsItem *mark = drawMark(scene, type, {50, 50}, {90, 70});
@@ -135,6 +140,15 @@ void TestUndoCommands::deleteUndoRedo()
         mark->setText(text);
         mark->refresh();
     }
+    if (width > 0) {
+        // As the width grip does it.
+        auto *callout = static_cast<DLGraphicsTextDrawItemRenderer *>(mark->renderer());
+        callout->setMaxWidth(width);
+        callout->relayoutText();
+        mark->refresh();
+    }
+    const double shownWidth = mark->maxWidth();
+    const QRectF shownLabel = mark->labelSceneRect();
     const auto points = pointsOf(mark);
     const QString shownText = mark->text();
     mark->setSelected(true);
@@ -151,6 +165,8 @@ void TestUndoCommands::deleteUndoRedo()
     QCOMPARE(back->text(), shownText);
     QCOMPARE(pointsOf(back), points);
     QCOMPARE(back->zValue(), 1.0);
+    QCOMPARE(back->maxWidth(), shownWidth);
+    QCOMPARE(back->labelSceneRect(), shownLabel);
 
     scene.redo();
     QCOMPARE(markCount(scene), 1);

@@ -1,0 +1,136 @@
+#include "journeychecks.h"
+
+#include "editor/dldocument.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+bool near(QRgb a, QRgb b, int tolerance)
+{
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
+        && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+} // namespace
+
+QString markLine(int type, int idx, QPoint p1, QPoint p2, double maxw, const QString &text)
+{
+    return QStringLiteral("type %1 idx %2 (%3,%4)-(%5,%6) maxw %7 text '%8'")
+        .arg(type)
+        .arg(idx)
+        .arg(p1.x())
+        .arg(p1.y())
+        .arg(p2.x())
+        .arg(p2.y())
+        .arg(maxw)
+        .arg(text);
+}
+
+double maxWidthOf(const QString &line)
+{
+    const int at = line.indexOf(QLatin1String(" maxw "));
+    return at < 0 ? -1.0 : line.mid(at + 6).section(QLatin1Char(' '), 0, 0).toDouble();
+}
+
+DocumentMarks readDocumentMarks(const QString &documentPath, const QString &extractDir)
+{
+    DocumentMarks result;
+    if (!QFileInfo::exists(documentPath)) {
+        result.error = QStringLiteral("no file at ") + documentPath;
+        return result;
+    }
+    DocumentReadResult read = readDocumentFile(documentPath, extractDir);
+    if (read.error != DocumentError::None) {
+        result.error = documentErrorMessage(read.error, read.minVersionCode);
+        return result;
+    }
+    MarkRecordList records = read.takeRecords();
+    std::sort(records.begin(), records.end(),
+        [](const MarkRecord *a, const MarkRecord *b) { return a->idx < b->idx; });
+    for (const MarkRecord *record : qAsConst(records)) {
+        // Points are whole pixels in documents; anything else shows up in the text.
+        const bool whole = record->point1 == record->point1.toPoint()
+            && record->point2 == record->point2.toPoint();
+        QString line = markLine(record->type, qRound(record->idx), record->point1.toPoint(),
+            record->point2.toPoint(), record->maxw, record->text);
+        if (!whole || record->idx != qRound(record->idx))
+            line += QStringLiteral(" (fractional values)");
+        result.marks << line;
+    }
+    clearMarkRecords(records);
+    result.zValue = read.zValue;
+    result.picturePath = read.picturePath;
+    return result;
+}
+
+QRect inkExtent(const QImage &image, const QRect &band, QRgb colour, int tolerance)
+{
+    QRect extent;
+    const QRect area = band.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (near(image.pixel(x, y), colour, tolerance))
+                extent |= QRect(x, y, 1, 1);
+        }
+    }
+    return extent;
+}
+
+int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
+    }
+    return count;
+}
+
+int countNearerThanOriginal(
+    const QImage &image, const QImage &original, const QRect &area, QRgb colour)
+{
+    auto distance = [](QRgb a, QRgb b) {
+        const int r = qRed(a) - qRed(b), g = qGreen(a) - qGreen(b), bl = qBlue(a) - qBlue(b);
+        return r * r + g * g + bl * bl;
+    };
+    int count = 0;
+    const QRect inside = area.intersected(image.rect()).intersected(original.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += distance(pixel, colour) < distance(pixel, original.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int longestRowRun(const QImage &image, QRgb colour)
+{
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? run + 1 : 0;
+            longest = qMax(longest, run);
+        }
+    }
+    return longest;
+}
+
+QRect differenceBounds(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return a.rect() | b.rect();
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
+    QRect bounds;
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            if (left.pixel(x, y) != right.pixel(x, y))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
