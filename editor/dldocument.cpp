@@ -26,19 +26,38 @@ constexpr int binaryJsonHeaderSize = 8;
 constexpr int binaryJsonBaseSize = 12;
 
 // The length is checked against what the file still holds before anything is allocated.
+bool readBlockLength(QFile &file, QDataStream &stream, quint32 *length)
+{
+    stream >> *length;
+    if (stream.status() != QDataStream::Ok || *length == nullBlockLength || *length > maxBlockSize)
+        return false;
+    return qint64(*length) <= file.size() - file.pos();
+}
+
 bool readBlock(QFile &file, QDataStream &stream, QByteArray *block)
 {
     quint32 length = 0;
-    stream >> length;
-    if (stream.status() != QDataStream::Ok || length == nullBlockLength || length > maxBlockSize)
-        return false;
-    const qint64 left = file.size() - file.pos();
-    if (qint64(length) > left)
+    if (!readBlockLength(file, stream, &length))
         return false;
     QByteArray bytes(int(length), Qt::Uninitialized);
     if (stream.readRawData(bytes.data(), int(length)) != int(length))
         return false;
     *block = std::move(bytes);
+    return true;
+}
+
+// Pictures go across in pieces: a large one is never held whole in memory.
+bool copyBytes(QIODevice &from, QIODevice &to, qint64 length)
+{
+    constexpr qint64 pieceSize = 256 * 1024;
+    QByteArray piece(int(qMin(length, pieceSize)), Qt::Uninitialized);
+    while (length > 0) {
+        const qint64 wanted = qMin(length, qint64(piece.size()));
+        if (from.read(piece.data(), wanted) != wanted
+            || to.write(piece.constData(), wanted) != wanted)
+            return false;
+        length -= wanted;
+    }
     return true;
 }
 
@@ -114,16 +133,16 @@ QString safePictureName(const QString &stored)
     return name;
 }
 
-bool extractPicture(const QByteArray &bytes, const QString &target)
+bool extractPicture(QFile &document, qint64 offset, qint64 length, const QString &target)
 {
     // QSaveFile writes through a symbolic link; one planted in the temporary directory
     // must not redirect the picture elsewhere.
     if (QFileInfo(target).isSymLink() && !QFile::remove(target))
         return false;
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!document.seek(offset) || !file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (!copyBytes(document, file, length)) {
         file.cancelWriting();
         return false;
     }
@@ -206,12 +225,16 @@ DocumentReadResult readDocumentFile(const QString &path, const QString &tempDir)
         return result;
     }
     QDataStream stream(&file);
-    QByteArray pictureBlock;
+    // The picture block is only measured here; its bytes are copied out once the rest passed.
+    quint32 pictureLength = 0;
+    qint64 pictureOffset = 0;
     QByteArray dataBlock;
-    const bool complete
-        = readBlock(file, stream, &pictureBlock) && readBlock(file, stream, &dataBlock);
-    file.close();
-    if (!complete || pictureBlock.isEmpty() || dataBlock.isEmpty()) {
+    bool complete = readBlockLength(file, stream, &pictureLength);
+    if (complete) {
+        pictureOffset = file.pos();
+        complete = file.seek(pictureOffset + pictureLength) && readBlock(file, stream, &dataBlock);
+    }
+    if (!complete || pictureLength == 0 || dataBlock.isEmpty()) {
         result.error = DocumentError::CannotReadDocument;
         return result;
     }
@@ -232,7 +255,7 @@ DocumentReadResult readDocumentFile(const QString &path, const QString &tempDir)
         return result;
     }
     const QString target = joinPath(tempDir, name);
-    if (!extractPicture(pictureBlock, target)) {
+    if (!extractPicture(file, pictureOffset, pictureLength, target)) {
         result.error = DocumentError::CannotWritePicture;
         return result;
     }
@@ -246,11 +269,11 @@ DocumentError writeDocumentFile(const QString &target, const QString &picturePat
     QFile picture(picturePath);
     if (!picture.open(QIODevice::ReadOnly))
         return DocumentError::CannotReadPicture;
-    const QByteArray pictureBlock = picture.readAll();
-    const bool pictureRead = picture.error() == QFileDevice::NoError;
-    picture.close();
-    // An empty image block would make a document that no reader accepts.
-    if (!pictureRead || pictureBlock.isEmpty())
+    const qint64 pictureSize = picture.size();
+    // An empty image block would make a document that no reader accepts. The first byte is
+    // read before the target is touched, so a picture that cannot be read writes nothing.
+    char first = 0;
+    if (pictureSize <= 0 || pictureSize > qint64(maxBlockSize) || picture.peek(&first, 1) != 1)
         return DocumentError::CannotReadPicture;
 
     const QByteArray dataBlock
@@ -259,7 +282,15 @@ DocumentError writeDocumentFile(const QString &target, const QString &picturePat
     if (dataBlock.isEmpty() || !file.open(QIODevice::WriteOnly))
         return DocumentError::CannotOpenOutput;
     QDataStream stream(&file);
-    stream << pictureBlock << dataBlock;
+    // The length and bytes a QByteArray of the picture would be written as.
+    stream << quint32(pictureSize);
+    if (stream.status() != QDataStream::Ok || !copyBytes(picture, file, pictureSize)) {
+        file.cancelWriting();
+        return picture.error() == QFileDevice::NoError && picture.pos() == pictureSize
+            ? DocumentError::CannotOpenOutput
+            : DocumentError::CannotReadPicture;
+    }
+    stream << dataBlock;
     if (stream.status() != QDataStream::Ok) {
         file.cancelWriting();
         return DocumentError::CannotOpenOutput;

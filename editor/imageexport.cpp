@@ -18,6 +18,31 @@ QByteArray formatForSuffix(const QString &path)
         return suffix.toLatin1();
     return QByteArray();
 }
+
+bool everyPixelOpaque(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        quint32 alphas = 0xFF000000u;
+        for (int x = 0; x < image.width(); ++x)
+            alphas &= line[x];
+        if (alphas != 0xFF000000u)
+            return false;
+    }
+    return true;
+}
+
+// Writers store premultiplied pixels as straight ones and convert the whole image first. Where
+// every pixel is opaque both forms hold the same bytes, so the image is handed over as straight
+// ARGB as it is: the same file, without a second picture-sized buffer.
+QImage asWritten(const QImage &image)
+{
+    if (image.format() != QImage::Format_ARGB32_Premultiplied || !everyPixelOpaque(image))
+        return image;
+    QImage straight = image;
+    straight.reinterpretAsFormat(QImage::Format_ARGB32);
+    return straight;
+}
 } // namespace
 
 QImage buildExportImage(DLGraphicsScene *scene)
@@ -49,7 +74,7 @@ bool exportImage(const QImage &image, const QString &path)
     writer.setQuality(100);
     writer.setText(QStringLiteral("PowerBy"), QStringLiteral("Dimlet"));
     writer.setText(QStringLiteral("home"), QStringLiteral(DIMLET_HOME_URL));
-    if (!writer.write(image)) {
+    if (!writer.write(asWritten(image))) {
         file.cancelWriting();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "dlgraphicsitemrenderer.h"
 #include "dlgraphicstextdrawitemrenderer.h"
+#include "labelimagecache.h"
 
 #include <QPainter>
 
@@ -13,16 +14,41 @@ void setHighQualityAntialiasing(QPainter *painter)
     painter->setRenderHint(QPainter::HighQualityAntialiasing, true);
     QT_WARNING_POP
 }
+
+// Everything of a pen that shows in a stroke or in text, as raw bytes: keys are made for every
+// label on every repaint, so they must be cheap.
+void appendPen(QByteArray *key, const QPen &pen)
+{
+    const struct
+    {
+        QRgb color;
+        int style;
+        int cap;
+        int join;
+        double width;
+    } parts {pen.color().rgba(), int(pen.style()), int(pen.capStyle()), int(pen.joinStyle()),
+        pen.widthF()};
+    key->append(reinterpret_cast<const char *>(&parts), int(sizeof parts));
+}
+
+const QByteArray &fontKey(const QFont &font)
+{
+    static QFont last;
+    static QByteArray key = last.key().toUtf8();
+    if (!(font == last)) {
+        last = font;
+        key = font.key().toUtf8();
+    }
+    return key;
+}
 } // namespace
 
-void drawOutlinedLabel(
-    const DLGraphicsItemRenderer &renderer, QPainter *painter, bool selected, const QPointF &offset)
+void paintOutlinedLabel(const QRectF &label, const QString &text, QPainter *painter, bool selected)
 {
-    const QRectF label = renderer.labelRect().translated(offset);
     painter->save();
     QPainterPath outline;
     outline.addText(QPointF(label.x(), label.y() + label.height() - 3.0),
-        DLGraphicsItemRenderer::labelFont(), renderer.text());
+        DLGraphicsItemRenderer::labelFont(), text);
     setHighQualityAntialiasing(painter);
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     painter->strokePath(outline, DLGraphicsItemRenderer::labelOutlinePen());
@@ -31,8 +57,35 @@ void drawOutlinedLabel(
         selected ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen());
     painter->setBrush(
         selected ? DLGraphicsItemRenderer::darkMarkBrush() : DLGraphicsItemRenderer::markBrush());
-    painter->drawText(label, 0, renderer.text());
+    painter->drawText(label, 0, text);
     painter->restore();
+}
+
+void drawOutlinedLabel(
+    const DLGraphicsItemRenderer &renderer, QPainter *painter, bool selected, const QPointF &offset)
+{
+    const QRectF label = renderer.labelRect().translated(offset);
+    const QString text = renderer.text();
+    const QPen &outlinePen = DLGraphicsItemRenderer::labelOutlinePen();
+    const QSizeF size = label.size();
+    QByteArray key;
+    key.reserve(128 + 2 * text.size());
+    key.append(reinterpret_cast<const char *>(text.constData()), 2 * text.size());
+    key.append('\0');
+    key.append(fontKey(DLGraphicsItemRenderer::labelFont()));
+    appendPen(&key, outlinePen);
+    appendPen(
+        &key, selected ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen());
+    key.append(reinterpret_cast<const char *>(&size), int(sizeof size));
+    const auto bounds = [&] {
+        QPainterPath outline;
+        outline.addText(QPointF(label.x(), label.y() + label.height() - 3.0),
+            DLGraphicsItemRenderer::labelFont(), text);
+        const qreal reach = outlinePen.widthF() + 1.0;
+        return outline.boundingRect().adjusted(-reach, -reach, reach, reach).united(label);
+    };
+    LabelImageCache::instance().draw(painter, key, label.topLeft(), bounds,
+        [&](QPainter *target) { paintOutlinedLabel(label, text, target, selected); });
 }
 
 void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,

@@ -108,6 +108,52 @@ private slots:
                 {"y2", 9.0}, {"maxw", -1.0}}));
     }
 
+    // The picture bytes travel in pieces; a piece boundary must neither lose nor repeat a byte.
+    void pictureBytesSurviveEveryLength_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("one byte") << 1;
+        QTest::newRow("one byte short of a piece") << 256 * 1024 - 1;
+        QTest::newRow("exactly one piece") << 256 * 1024;
+        QTest::newRow("one byte past a piece") << 256 * 1024 + 1;
+        QTest::newRow("several pieces and a rest") << 3 * 256 * 1024 + 4097;
+    }
+
+    void pictureBytesSurviveEveryLength()
+    {
+        QFETCH(int, length);
+        QByteArray picture(length, Qt::Uninitialized);
+        QRandomGenerator random {quint32(length)};
+        for (char &byte : picture)
+            byte = char(random.bounded(256));
+        const QString picturePath = docsDir + QStringLiteral("/bytes.png");
+        QVERIFY(writeFile(picturePath, picture));
+        const QString target = docsDir + QStringLiteral("/bytes.dld");
+        QCOMPARE(
+            writeDocumentFile(target, picturePath, MarkRecordList(), 2.0), DocumentError::None);
+
+        const QByteArray bytes = fileBytes(target);
+        QCOMPARE(qFromBigEndian<quint32>(bytes.constData()), quint32(length));
+        QCOMPARE(bytes.mid(4, length), picture);
+        const quint32 dataLength = qFromBigEndian<quint32>(bytes.constData() + 4 + length);
+        QCOMPARE(bytes.size(), 4 + length + 4 + int(dataLength));
+
+        DocumentReadResult read = readDocumentFile(target, tempDir);
+        QCOMPARE(read.error, DocumentError::None);
+        QCOMPARE(read.zValue, 2.0);
+        QCOMPARE(fileBytes(read.picturePath), picture);
+    }
+
+    void pictureThatOpensButCannotBeReadWritesNothing()
+    {
+        // A picture path that names a folder opens but cannot be read.
+        const QString target = docsDir + QStringLiteral("/kept.dld");
+        QVERIFY(writeFile(target, QByteArray("previous document")));
+        QCOMPARE(writeDocumentFile(target, docsDir, MarkRecordList(), 1.0),
+            DocumentError::CannotReadPicture);
+        QCOMPARE(fileBytes(target), QByteArray("previous document"));
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<QVector<MarkRecord>>("marks");

@@ -221,6 +221,40 @@ private slots:
         QVERIFY(!QFileInfo::exists(target));
     }
 
+    // Opaque exports skip a conversion; the file must be the one a plain writer makes.
+    void sameFileAsAPlainWriter_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("opaque");
+        for (const char *suffix : {"png", "bmp", "jpg"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, every pixel opaque").arg(suffix)))
+                << QString::fromLatin1(suffix) << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1, transparent corners").arg(suffix)))
+                << QString::fromLatin1(suffix) << false;
+        }
+    }
+
+    void sameFileAsAPlainWriter()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, opaque);
+        QImage picture = samplePicture(QSize(67, 41));
+        if (opaque)
+            picture = picture.convertToFormat(QImage::Format_RGB32);
+        const QImage composed = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QString target = dir.filePath(QStringLiteral("same.") + suffix);
+        QVERIFY(exportImage(composed, target));
+
+        QBuffer plain;
+        plain.open(QIODevice::WriteOnly);
+        QImageWriter writer(&plain, suffix.toLatin1());
+        writer.setQuality(100);
+        writer.setText(QStringLiteral("PowerBy"), QStringLiteral("Dimlet"));
+        writer.setText(QStringLiteral("home"), QStringLiteral(DIMLET_HOME_URL));
+        QVERIFY(writer.write(composed));
+        QCOMPARE(fileBytes(target), plain.data());
+    }
+
     void replacesAnExistingFile()
     {
         auto canvas = canvasWith(samplePicture(QSize(8, 8)), QStringLiteral("e.png"));
