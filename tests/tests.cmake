@@ -16,11 +16,12 @@ target_compile_definitions(dimlet_testsupport PUBLIC
     DIMLET_SOURCE_DIR_LIST="${DIMLET_SOURCE_DIR_LIST}")
 
 # Under the sanitizers every finding fails its test; leak reports skip only the Qt platform
-# plugin's own objects (tests/lsan.supp).
+# plugin's own objects (tests/lsan.supp). Strict string checks stay off: they flag the bounded
+# strndup that libxkbcommon-x11 does on every start under X, which reads nothing out of bounds.
 set(DIMLET_SANITIZER_ENVIRONMENT)
 if(DIMLET_SANITIZE)
     set(DIMLET_SANITIZER_ENVIRONMENT
-        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1"
+        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
         "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
 endif()
