@@ -585,26 +585,6 @@ void DLGraphicsScene::onLengthChanged(const DLGraphicsLengthItem *mark, DLLenCha
     }
 }
 
-void DLGraphicsScene::forgetTransientItem(QGraphicsItem *item)
-{
-    if (!item)
-        return;
-    if (item == guideLine1)
-        guideLine1 = nullptr;
-    if (item == guideLine2)
-        guideLine2 = nullptr;
-    if (item == detectPath)
-        detectPath = nullptr;
-    if (item == detectLabel)
-        detectLabel = nullptr;
-    if (item == imageItem)
-        imageItem = nullptr;
-    if (item == activeMark) {
-        activeMark = nullptr;
-        activeHitPart = 0;
-    }
-}
-
 void DLGraphicsScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     activeMark = nullptr;

@@ -114,7 +114,6 @@ protected:
 private:
     void onMarkSelectionChanged(DLGraphicsItem *mark);
     void onLengthChanged(const DLGraphicsLengthItem *mark, DLLenChanged kind);
-    void forgetTransientItem(QGraphicsItem *item);
     QGraphicsView *firstView() const;
     QRectF visibleSceneRect() const;
     void placeGuideLines(const QPointF &p1, const QPointF &p2);

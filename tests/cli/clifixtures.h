@@ -46,6 +46,15 @@ inline ProgramRun runProgram(
     return run;
 }
 
+// An empty directory of that name inside the test's scratch area.
+inline QString freshDir(const QTemporaryDir &work, const QString &name)
+{
+    const QString path = work.filePath(name);
+    QDir(path).removeRecursively();
+    QDir().mkpath(path);
+    return path;
+}
+
 inline QStringList entriesOf(const QString &dir)
 {
     return QDir(dir).entryList(

@@ -28,14 +28,6 @@ class TestDocumentRenderer : public QObject
 private:
     QTemporaryDir work;
 
-    QString freshDir(const QString &name)
-    {
-        const QString path = work.filePath(name);
-        QDir(path).removeRecursively();
-        QDir().mkpath(path);
-        return path;
-    }
-
 private slots:
     void initTestCase() { QVERIFY(work.isValid()); }
 
@@ -53,8 +45,8 @@ private slots:
     {
         QFETCH(QString, pictureName);
         QFETCH(bool, withMarks);
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
-        const QString temp = freshDir(QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
+        const QString temp = freshDir(work, QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
         QVERIFY(writeDocument(dir + "/doc.dld", dir, bandedPicture(QSize(320, 240)), pictureName,
             withMarks ? marksOfEveryKind() : QVector<MarkRecord>()));
 
@@ -95,8 +87,8 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
-        const QString temp = freshDir(QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
+        const QString temp = freshDir(work, QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
         QVERIFY(writeFile(dir + "/doc.dld", content));
 
         DocumentRenderer renderer;
@@ -118,7 +110,7 @@ private slots:
     void notAFile()
     {
         QFETCH(QString, name);
-        const QString dir = freshDir("not a file");
+        const QString dir = freshDir(work, "not a file");
         QDir(dir).mkdir("folder.dld");
         DocumentRenderer renderer;
         QVERIFY(!renderer.render(name.startsWith('/') ? name : dir + '/' + name));
@@ -127,7 +119,7 @@ private slots:
 
     void messageBoxesBecomeWarnings()
     {
-        const QString dir = freshDir("warnings");
+        const QString dir = freshDir(work, "warnings");
         QVERIFY(
             writeDocument(dir + "/odd.dld", dir, bandedPicture(QSize(201, 100)), "o@2x.png", {}));
         PromptRecorder recorder;
@@ -144,7 +136,7 @@ private slots:
 
     void renderingAgainForgetsTheLastDocument()
     {
-        const QString dir = freshDir("again");
+        const QString dir = freshDir(work, "again");
         QVERIFY(
             writeDocument(dir + "/odd.dld", dir, bandedPicture(QSize(201, 100)), "o@2x.png", {}));
         QVERIFY(writeFile(dir + "/empty.dld", QByteArray()));

@@ -11,14 +11,6 @@ class TestRender : public QObject
 private:
     QTemporaryDir work;
 
-    QString freshDir(const QString &name)
-    {
-        const QString path = work.filePath(name);
-        QDir(path).removeRecursively();
-        QDir().mkpath(path);
-        return path;
-    }
-
 private slots:
     void initTestCase() { QVERIFY(work.isValid()); }
 
@@ -59,8 +51,8 @@ private slots:
         QFETCH(QString, outputName);
         QFETCH(QSize, outputSize);
 
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
-        const QString temp = freshDir(QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
+        const QString temp = freshDir(work, QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
         const QString document = dir + "/doc.dld";
         QVERIFY(writeDocument(document, dir, bandedPicture(pictureSize), pictureName,
             withMarks ? marksOfEveryKind() : QVector<MarkRecord>()));
@@ -96,11 +88,11 @@ private slots:
 
     void retinaWarningGoesToStandardError()
     {
-        const QString dir = freshDir("retina warning");
+        const QString dir = freshDir(work, "retina warning");
         const QString document = dir + "/doc.dld";
         QVERIFY(writeDocument(document, dir, bandedPicture(QSize(201, 100)), "odd@2x.png", {}));
-        const ProgramRun run
-            = runProgram("dimlet-render", {document, dir + "/out.png"}, freshDir("retina tmp"));
+        const ProgramRun run = runProgram(
+            "dimlet-render", {document, dir + "/out.png"}, freshDir(work, "retina tmp"));
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.standardError.contains("[201x100]"), qPrintable(run.standardError));
     }
@@ -110,7 +102,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
 
-        const QString dir = freshDir("hostile sources");
+        const QString dir = freshDir(work, "hostile sources");
         QVERIFY(writeDocument(dir + "/good.dld", dir, bandedPicture(QSize(160, 120)), "good.png",
             marksOfEveryKind()));
         const QByteArray good = fileBytes(dir + "/good.dld");
@@ -147,8 +139,8 @@ private slots:
         QFETCH(QString, message);
 
         const QString tag = QString::fromLatin1(QTest::currentDataTag());
-        const QString dir = freshDir(tag);
-        const QString temp = freshDir(tag + "-tmp");
+        const QString dir = freshDir(work, tag);
+        const QString temp = freshDir(work, tag + "-tmp");
         const QString document = dir + "/doc.dld";
         QVERIFY(writeFile(document, content));
         const QString output = dir + "/out.png";
@@ -179,10 +171,10 @@ private slots:
     {
         QFETCH(QString, input);
         QFETCH(QString, message);
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
         QDir(dir).mkdir("folder.dld");
-        const ProgramRun run = runProgram(
-            "dimlet-render", {dir + '/' + input, dir + "/out.png"}, freshDir("no document tmp"));
+        const ProgramRun run = runProgram("dimlet-render", {dir + '/' + input, dir + "/out.png"},
+            freshDir(work, "no document tmp"));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.standardError.contains(message), qPrintable(run.standardError));
         QCOMPARE(run.standardError.count('\n'), 1);
@@ -199,13 +191,13 @@ private slots:
     void failedWriteLeavesNothing()
     {
         QFETCH(QString, outputName);
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(writeDocument(dir + "/doc.dld", dir, bandedPicture(QSize(160, 120)), "p.png", {}));
         QDir(dir).mkdir("taken.png");
         const QStringList before = entriesOf(dir);
 
-        const ProgramRun run = runProgram(
-            "dimlet-render", {dir + "/doc.dld", dir + '/' + outputName}, freshDir("write tmp"));
+        const ProgramRun run = runProgram("dimlet-render",
+            {dir + "/doc.dld", dir + '/' + outputName}, freshDir(work, "write tmp"));
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.standardError.contains("Could not write the image."));
         QCOMPARE(entriesOf(dir), before);
@@ -214,11 +206,11 @@ private slots:
 
     void failedRenderKeepsExistingOutput()
     {
-        const QString dir = freshDir("existing output");
+        const QString dir = freshDir(work, "existing output");
         QVERIFY(writeFile(dir + "/doc.dld", QByteArray()));
         QVERIFY(writeFile(dir + "/out.png", "earlier export"));
-        const ProgramRun run
-            = runProgram("dimlet-render", {dir + "/doc.dld", dir + "/out.png"}, freshDir("e tmp"));
+        const ProgramRun run = runProgram(
+            "dimlet-render", {dir + "/doc.dld", dir + "/out.png"}, freshDir(work, "e tmp"));
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(fileBytes(dir + "/out.png"), QByteArray("earlier export"));
     }
@@ -247,7 +239,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, problem);
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
         const ProgramRun run = runProgram("dimlet-render", arguments, dir);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 2);
@@ -260,7 +252,7 @@ private slots:
 
     void helpGoesToStandardOutput()
     {
-        const ProgramRun run = runProgram("dimlet-render", {"--help"}, freshDir("help"));
+        const ProgramRun run = runProgram("dimlet-render", {"--help"}, freshDir(work, "help"));
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.standardOutput.startsWith("Usage: dimlet-render "));
         QVERIFY(run.standardError.isEmpty());

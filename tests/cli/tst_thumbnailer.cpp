@@ -12,14 +12,6 @@ class TestThumbnailer : public QObject
 private:
     QTemporaryDir work;
 
-    QString freshDir(const QString &name)
-    {
-        const QString path = work.filePath(name);
-        QDir(path).removeRecursively();
-        QDir().mkpath(path);
-        return path;
-    }
-
 private slots:
     void initTestCase() { QVERIFY(work.isValid()); }
 
@@ -44,8 +36,8 @@ private slots:
         QFETCH(QSize, pictureSize);
         QFETCH(QString, size);
 
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
-        const QString temp = freshDir(QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
+        const QString temp = freshDir(work, QString::fromLatin1(QTest::currentDataTag()) + "-tmp");
         QVERIFY(writeDocument(dir + "/doc.dld", dir, halvesPicture(pictureSize), "p.png", {}));
         const QString output = dir + "/thumb.png";
 
@@ -74,11 +66,11 @@ private slots:
 
     void unscaledThumbnailIsTheExport()
     {
-        const QString dir = freshDir("unscaled");
+        const QString dir = freshDir(work, "unscaled");
         QVERIFY(writeDocument(
             dir + "/doc.dld", dir, bandedPicture(QSize(170, 125)), "p.png", marksOfEveryKind()));
-        const ProgramRun run = runProgram(
-            "dimlet-thumbnailer", {dir + "/doc.dld", dir + "/t.png", "256"}, freshDir("u tmp"));
+        const ProgramRun run = runProgram("dimlet-thumbnailer",
+            {dir + "/doc.dld", dir + "/t.png", "256"}, freshDir(work, "u tmp"));
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QImage(dir + "/t.png").convertToFormat(QImage::Format_ARGB32),
             editorExport(dir + "/doc.dld").convertToFormat(QImage::Format_ARGB32));
@@ -104,7 +96,7 @@ private slots:
         QFETCH(bool, asUri);
         QFETCH(QString, outputName);
 
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
         const QString document = dir + '/' + documentName;
         QVERIFY(writeDocument(document, dir, halvesPicture(QSize(300, 100)), "p.png", {}));
         const QString input
@@ -112,7 +104,7 @@ private slots:
         const QString output = dir + '/' + outputName;
 
         const ProgramRun run
-            = runProgram("dimlet-thumbnailer", {input, output, "64"}, freshDir("names tmp"));
+            = runProgram("dimlet-thumbnailer", {input, output, "64"}, freshDir(work, "names tmp"));
         QVERIFY2(run.exitCode == 0, qPrintable(run.standardError));
         QCOMPARE(QImageReader(output).format(), QByteArray("png"));
         QCOMPARE(QImage(output).size(), QSize(64, 21));
@@ -122,7 +114,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
 
-        const QString dir = freshDir("hostile sources");
+        const QString dir = freshDir(work, "hostile sources");
         QVERIFY(writeDocument(dir + "/good.dld", dir, bandedPicture(QSize(160, 120)), "good.png",
             marksOfEveryKind()));
         const QByteArray good = fileBytes(dir + "/good.dld");
@@ -137,8 +129,8 @@ private slots:
     {
         QFETCH(QByteArray, content);
         const QString tag = QString::fromLatin1(QTest::currentDataTag());
-        const QString dir = freshDir(tag);
-        const QString temp = freshDir(tag + "-tmp");
+        const QString dir = freshDir(work, tag);
+        const QString temp = freshDir(work, tag + "-tmp");
         QVERIFY(writeFile(dir + "/doc.dld", content));
 
         const ProgramRun run
@@ -185,7 +177,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, problem);
-        const QString dir = freshDir(QString::fromLatin1(QTest::currentDataTag()));
+        const QString dir = freshDir(work, QString::fromLatin1(QTest::currentDataTag()));
         const ProgramRun run = runProgram("dimlet-thumbnailer", arguments, dir);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 2);
