@@ -8,7 +8,6 @@
 #include "update/updateoffer.h"
 
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTimer>
 
 // Update endpoints that answer too much or too slowly: the check must stay bounded in
@@ -52,24 +51,15 @@ private slots:
 
         QTest::newRow("key repeated after an object is refused")
             << QByteArray(R"({"note":{"a":1},"note":"x","version":"2.0.0"})") << false;
-        QTest::newRow("key repeated after an array is refused")
-            << QByteArray(R"({"version":"2.0.0","date":[1],"date":"d"})") << false;
         QTest::newRow("plain key repeated is refused")
             << QByteArray(R"({"version":"2.0.0","version":"3.0.0"})") << false;
         QTest::newRow("repeat inside a nested object is refused")
             << QByteArray(R"({"version":"2.0.0","x":[{"a":[1],"a":2}]})") << false;
-        QTest::newRow("repeat before a syntax error is refused")
-            << QByteArray(R"({"a":[1],"a":2,)") << false;
         QTest::newRow("escaped key spelling version is refused")
             << QByteArray("{\"\\u0076ersion\":\"2.0.0\"}") << false;
         QTest::newRow("same key in two objects is offered")
             << QByteArray(R"({"version":"2.0.0","note":"n","x":{"version":"1.0.0","note":1}})")
             << true;
-        QTest::newRow("key text inside a value is offered") << QByteArray(
-            "{\"version\":\"2.0.0\",\"note\":\"\\\"version\\\":\\\"1.0.0\\\", \\\"note\\\":\"}")
-                                                            << true;
-        QTest::newRow("keys after a closed array are of the outer object")
-            << QByteArray(R"({"x":[{"version":1}],"version":"2.0.0"})") << true;
     }
 
     void repeatedOrEscapedKeys()
@@ -109,27 +99,6 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(server.clientLeft(), 20000);
             QVERIFY(server.bytesStreamed() < size);
         }
-    }
-
-    // A byte a second would take minutes for a whole description; cancelling ends the
-    // wait at once and hands back nothing, not the part that had arrived.
-    void tricklingReplyIsCancelled()
-    {
-        LocalHttpServer server;
-        const QByteArray body = description(600);
-        server.trickle(body, 1000);
-        qputenv("DIMLET_UPDATE_URL", server.url("/update/dimlet.json").toUtf8());
-
-        CCheckUpdateThread thread;
-        QSignalSpy results(&thread, &CCheckUpdateThread::resultReady);
-        thread.start();
-        QTRY_VERIFY_WITH_TIMEOUT(server.bytesStreamed() >= 2, 20000);
-        QVERIFY(thread.isRunning());
-        thread.cancel();
-        QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 20000);
-        QCOMPARE(results.size(), 1);
-        QCOMPARE(results.first().first().toByteArray(), QByteArray());
-        QVERIFY(server.bytesStreamed() < body.size());
     }
 
     void tricklingReplyDoesNotHoldUpQuit()
