@@ -3,15 +3,11 @@
 #include "settings/dlsetting.h"
 #include "settings/preferences.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
-#include <QRadioButton>
 
 namespace {
-const char *const formatButtons[]
-    = {"defaultFmt", "rgbHex", "rgbFloat", "rgbInt", "rgbaHex", "rgbaFloat", "rgbaInt"};
-
 QByteArray fileBytes()
 {
     QFile file(preferencesFilePath());
@@ -22,11 +18,6 @@ void store(const QVariantMap &values)
 {
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         writePreference(it.key(), it.value());
-}
-
-QComboBox *list(DLSetting &dialog, const char *name)
-{
-    return dialog.findChild<QComboBox *>(QLatin1String(name));
 }
 
 } // namespace
@@ -64,8 +55,7 @@ private slots:
         QCOMPARE(fileBytes(), before);
     }
 
-    // Steps: "p" clicks the profile box, "f<n>" a format, "c<n>", "b<n>", "o<n>" choose in the
-    // colour, background and origin lists. Each choice is stored at once.
+    // Steps name a control: a button is clicked, a list is set to the index after "=".
     void changeMask_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -73,16 +63,17 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("value");
         QTest::newRow("profile clicked once")
-            << QStringList {"p"} << int(ChangedMacProfile) << PrefKey::MacProfile << 1;
+            << QStringList {"mac_spceal"} << int(ChangedMacProfile) << PrefKey::MacProfile << 1;
         QTest::newRow("profile clicked twice")
-            << QStringList {"p", "p"} << 0 << PrefKey::MacProfile << 0;
+            << QStringList {"mac_spceal", "mac_spceal"} << 0 << PrefKey::MacProfile << 0;
         QTest::newRow("background changed and changed back")
-            << QStringList {"b1", "b0"} << 0 << PrefKey::Background << 0;
+            << QStringList {"bgListButton=1", "bgListButton=0"} << 0 << PrefKey::Background << 0;
         QTest::newRow("top left to bottom left gives 16")
-            << QStringList {"o1"} << 16 << PrefKey::FlipY << 1;
+            << QStringList {"originListButton=1"} << 16 << PrefKey::FlipY << 1;
         QTest::newRow("format away and back")
-            << QStringList {"f4", "f0"} << 0 << PrefKey::ColorFormat << 0;
-        QTest::newRow("every control") << QStringList {"c6", "f3", "p", "b2", "o1"}
+            << QStringList {"rgbaHex", "defaultFmt"} << 0 << PrefKey::ColorFormat << 0;
+        QTest::newRow("every control") << QStringList {"colorListButton=6", "rgbInt", "mac_spceal",
+            "bgListButton=2", "originListButton=1"}
                                        << (ChangedMarkColor | ChangedColorFormat | ChangedMacProfile
                                               | ChangedBackground | ChangedOrigin)
                                        << PrefKey::MarkColor << 6;
@@ -96,18 +87,11 @@ private slots:
         QFETCH(int, value);
         DLSetting dialog;
         for (const QString &step : steps) {
-            const int n = step.mid(1).toInt();
-            switch (step.at(0).toLatin1()) {
-            case 'p':
-                dialog.findChild<QCheckBox *>(QStringLiteral("mac_spceal"))->click();
-                break;
-            case 'f':
-                dialog.findChild<QRadioButton *>(QLatin1String(formatButtons[n]))->click();
-                break;
-            default:
-                const char *names[] = {"colorListButton", "bgListButton", "originListButton"};
-                list(dialog, names[QStringLiteral("cbo").indexOf(step.at(0))])->setCurrentIndex(n);
-            }
+            QWidget *control = dialog.findChild<QWidget *>(step.section('=', 0, 0));
+            if (auto *list = qobject_cast<QComboBox *>(control))
+                list->setCurrentIndex(step.section('=', 1).toInt());
+            else
+                qobject_cast<QAbstractButton *>(control)->click();
         }
         QCOMPARE(readIntPreference(key), value); // stored while the dialog is still open
         QCOMPARE(dialog.changes(), mask);
