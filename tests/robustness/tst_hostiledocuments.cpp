@@ -63,9 +63,31 @@ private slots:
             written << record(i % 4, 99999 - i, p, p + QPointF(i % 13, -(i % 7)),
                 i % 4 == MarkComments ? QString::number(i) : QString());
         }
-        const DocumentReadResult result = roundTrip(written, realPicture);
+        DocumentReadResult result = roundTrip(written, realPicture);
         QVERIFY(sameRecords);
         QCOMPARE(result.zValue, 100000.0);
+
+        // Opened on a canvas, the marks all come back and the canvas still takes a new picture.
+        PromptRecorder prompts;
+        DLGraphicsView view;
+        DLGraphicsScene scene;
+        view.setScene(&scene);
+        MarkRecordList records = result.takeRecords();
+        QVERIFY(scene.loadDocument(records, result.picturePath, result.zValue));
+        clearMarkRecords(records);
+        MarkRecordList collected;
+        QVERIFY(scene.collectMarkRecords(&collected));
+        QCOMPARE(collected.size(), 100000);
+        clearMarkRecords(collected);
+        scene.clearCanvas();
+        QImage next(5, 4, QImage::Format_ARGB32);
+        next.fill(Qt::blue);
+        const QString nextPath = sandbox.filePath(QStringLiteral("next.png"));
+        QVERIFY(next.save(nextPath));
+        scene.loadImage(nextPath);
+        QCOMPARE(scene.image.size(), QSize(5, 4));
+        QVERIFY(!scene.hasMarks());
+        QVERIFY(prompts.prompts().isEmpty());
     }
 
     void megabyteComment()
