@@ -1,52 +1,93 @@
 #include "testsupport.h"
 
 #include "app/capplication.h"
+#include "app/desktopapplicationadaptor.h"
+#include "canvas/dlgraphicsscene.h"
+#include "editor/dleditor.h"
 
+#include <QDBusConnection>
 #include <QFileOpenEvent>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 class TestCApplication : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fileOpenBecomesSignal_data()
+    void fileOpenEventBecomesSignal_data()
     {
         QTest::addColumn<QUrl>("url");
         QTest::addColumn<QString>("localPath");
         QTest::newRow("local document") << QUrl::fromLocalFile("/tmp/plan.dld") << "/tmp/plan.dld";
-        QTest::newRow("remote address gives an empty path") << QUrl("http://127.0.0.1/x.png") << "";
+        QTest::newRow("remote address, no local path") << QUrl("http://127.0.0.1/x.png") << "";
     }
 
-    void fileOpenBecomesSignal()
+    void fileOpenEventBecomesSignal()
     {
         QFETCH(QUrl, url);
         QFETCH(QString, localPath);
-        auto *app = qobject_cast<CApplication *>(qApp);
-        QVERIFY(app);
-        QSignalSpy spy(app, &CApplication::openURL);
+        QSignalSpy spy(qobject_cast<CApplication *>(qApp), &CApplication::openURL);
+        QEvent other(QEvent::ApplicationStateChange);
+        QCoreApplication::sendEvent(qApp, &other);
         QFileOpenEvent event(url);
-        QCoreApplication::sendEvent(app, &event);
+        QCoreApplication::sendEvent(qApp, &event);
         QCOMPARE(spy.count(), 1);
-        const QUrl emitted = spy.first().first().toUrl();
-        QCOMPARE(emitted, url);
-        QCOMPARE(emitted.toLocalFile(), localPath);
+        QCOMPARE(spy.first().first().toUrl(), url);
+        QCOMPARE(spy.first().first().toUrl().toLocalFile(), localPath);
     }
 
-    void otherEventsEmitNothing()
+    // A file manager's open request over the session bus, from a separate client process.
+    void busOpenRequestOpensTheFirstFile()
     {
-        QSignalSpy spy(qobject_cast<CApplication *>(qApp), &CApplication::openURL);
-        QEvent event(QEvent::ApplicationStateChange);
-        QCoreApplication::sendEvent(qApp, &event);
-        QCOMPARE(spy.count(), 0);
+        if (QStandardPaths::findExecutable(QStringLiteral("gdbus")).isEmpty()
+            || !QDBusConnection::sessionBus().isConnected())
+            QSKIP("no gdbus or no private session bus");
+        QVERIFY(DesktopApplicationAdaptor::registerOnSessionBus(qApp));
+        DLEditor editor;
+        connect(qobject_cast<CApplication *>(qApp), &CApplication::openURL, &editor,
+            &DLEditor::handleAppOpenURL);
+        QTemporaryDir dir;
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QStringList uris;
+        for (const QString name : {"first.png", "second.png"}) {
+            QVERIFY(picture.save(dir.filePath(name)));
+            uris << QStringLiteral("'%1'").arg(QUrl::fromLocalFile(dir.filePath(name)).toString());
+        }
+        QProcess gdbus;
+        gdbus.start(QStringLiteral("gdbus"),
+            {"call", "--session", "--dest", DesktopApplicationAdaptor::applicationId(),
+                "--object-path", DesktopApplicationAdaptor::objectPath(), "--method",
+                "org.freedesktop.Application.Open", "[" + uris.join(',') + "]", "{}"});
+        // This process answers the call, so its event loop keeps running meanwhile.
+        QTRY_COMPARE_WITH_TIMEOUT(gdbus.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(gdbus.exitCode(), 0);
+        QTRY_COMPARE(editor.windowTitle(), QStringLiteral("first.png"));
+        QCOMPARE(editor.canvasScene()->imagePath, dir.filePath("first.png"));
     }
 };
 
 int main(int argc, char *argv[])
 {
     prepareTestEnvironment();
-    CApplication app(argc, argv);
-    TestCApplication tc;
-    return QTest::qExec(&tc, argc, argv);
+    // A private session bus for this test alone, stopped when it ends.
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"),
+        {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+    if (bus.waitForStarted(5000) && bus.waitForReadyRead(5000))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+    int result = 0;
+    {
+        CApplication app(argc, argv);
+        PromptRecorder prompts(QMessageBox::No);
+        TestCApplication tc;
+        result = QTest::qExec(&tc, argc, argv);
+    }
+    bus.kill();
+    bus.waitForFinished();
+    return result;
 }
 #include "tst_capplication.moc"

@@ -1,6 +1,6 @@
 #include "desktopsession.h"
 
-#include "journeypictures.h"
+#include "journeychecks.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -122,6 +122,14 @@ template<typename T> QString describeValue(const T &value)
     return text;
 }
 
+// Skips every journey of a test when Xvfb or xdotool is not installed.
+#define JOURNEY_REQUIRE_TOOLS()                                                                    \
+    do {                                                                                           \
+        const QStringList missing = DesktopSession::missingTools();                                \
+        if (!missing.isEmpty())                                                                    \
+            QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(", ")));             \
+    } while (false)
+
 // Fails the journey with the session's step and a screenshot of the moment.
 #define JOURNEY_VERIFY(session, statement)                                                         \
     do {                                                                                           \

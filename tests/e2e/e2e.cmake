@@ -11,8 +11,6 @@ add_library(dimlet_e2e_support STATIC
     ${CMAKE_SOURCE_DIR}/tests/e2e/desktopsession.h
     ${CMAKE_SOURCE_DIR}/tests/e2e/journeychecks.cpp
     ${CMAKE_SOURCE_DIR}/tests/e2e/journeychecks.h
-    ${CMAKE_SOURCE_DIR}/tests/e2e/journeypictures.cpp
-    ${CMAKE_SOURCE_DIR}/tests/e2e/journeypictures.h
     ${CMAKE_SOURCE_DIR}/tests/e2e/updatestubserver.cpp
     ${CMAKE_SOURCE_DIR}/tests/e2e/updatestubserver.h
     ${CMAKE_SOURCE_DIR}/tests/e2e/xvfbdisplay.cpp

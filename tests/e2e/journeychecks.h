@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // What the journeys read back from the files the program wrote.
 
@@ -42,3 +43,24 @@ int longestRowRun(const QImage &image, QRgb colour);
 
 // The part of two same-sized images where they differ; null when they are equal.
 QRect differenceBounds(const QImage &a, const QImage &b);
+
+// Pictures the journeys open, and how to find them on the screen again.
+// Every picture has a one-pixel frame of a colour that nothing else on the screen
+// uses, so its top-left pixel can be found in a screenshot at zoom 100.
+QRgb pictureFrameColour();
+
+// A calm picture to put marks on: light grey with a few flat coloured patches.
+QImage makeMarkingPicture();
+// The patch of makeMarkingPicture() whose colour a colour pick reads.
+QRect markingPatch();
+QRgb markingPatchColour();
+
+// A screenshot of an application window: light background, a title bar, and flat
+// buttons whose rectangles interfaceButtons() lists. Each button carries a white
+// caption bar in its middle rows, so a scan along its top rows sees the whole width.
+QImage makeInterfacePicture();
+QVector<QRect> interfaceButtons();
+
+// The screen position of the picture's top-left pixel, or (-1, -1) when the frame
+// is not on the screen.
+QPoint findPictureOrigin(const QImage &screen);

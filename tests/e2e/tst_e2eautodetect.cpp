@@ -2,7 +2,6 @@
 
 #include "desktopsession.h"
 #include "journeychecks.h"
-#include "journeypictures.h"
 
 // Measuring buttons of an interface screenshot with edge detection: hold Space with
 // the length tool, point at the button, click. Caps Lock turns the scan to columns.
@@ -11,17 +10,10 @@ class AutoDetectJourneys : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { JOURNEY_REQUIRE_TOOLS(); }
     void measureButton_data();
     void measureButton();
 };
-
-void AutoDetectJourneys::initTestCase()
-{
-    const QStringList missing = DesktopSession::missingTools();
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(QStringLiteral(", "))));
-}
 
 void AutoDetectJourneys::measureButton_data()
 {

@@ -2,7 +2,6 @@
 
 #include "desktopsession.h"
 #include "journeychecks.h"
-#include "journeypictures.h"
 
 #include <QFile>
 
@@ -13,7 +12,7 @@ class DocumentJourneys : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { JOURNEY_REQUIRE_TOOLS(); }
     void marksSurviveSavingAndReopening();
     void undoRedoDeleteAndCloseQuestion();
 };
@@ -56,13 +55,6 @@ static void drawFourMarks(DesktopSession &s)
     s.step(QStringLiteral("draw a comment, type its text and end the edit with Escape"));
     JOURNEY_VERIFY(s, s.key(QStringLiteral("4")) && s.dragOnPicture(commentFrom, commentTo));
     JOURNEY_VERIFY(s, s.type(commentText) && s.key(QStringLiteral("Escape")));
-}
-
-void DocumentJourneys::initTestCase()
-{
-    const QStringList missing = DesktopSession::missingTools();
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(QStringLiteral(", "))));
 }
 
 void DocumentJourneys::marksSurviveSavingAndReopening()

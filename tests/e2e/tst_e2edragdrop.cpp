@@ -2,7 +2,6 @@
 
 #include "desktopsession.h"
 #include "journeychecks.h"
-#include "journeypictures.h"
 
 #include <QFile>
 
@@ -13,17 +12,10 @@ class DragDropJourneys : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { JOURNEY_REQUIRE_TOOLS(); }
     void dropFiles_data();
     void dropFiles();
 };
-
-void DragDropJourneys::initTestCase()
-{
-    const QStringList missing = DesktopSession::missingTools();
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(QStringLiteral(", "))));
-}
 
 void DragDropJourneys::dropFiles_data()
 {

@@ -2,7 +2,6 @@
 
 #include "desktopsession.h"
 #include "journeychecks.h"
-#include "journeypictures.h"
 
 #include "deployment.h"
 
@@ -15,20 +14,13 @@ class ExportJourneys : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { JOURNEY_REQUIRE_TOOLS(); }
     void exportAtZoom300_data();
     void exportAtZoom300();
 };
 
 namespace {
 const QRgb defaultMarkColour = qRgb(255, 0, 0);
-}
-
-void ExportJourneys::initTestCase()
-{
-    const QStringList missing = DesktopSession::missingTools();
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(QStringLiteral(", "))));
 }
 
 void ExportJourneys::exportAtZoom300_data()

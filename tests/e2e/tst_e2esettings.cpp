@@ -2,7 +2,6 @@
 
 #include "desktopsession.h"
 #include "journeychecks.h"
-#include "journeypictures.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -17,7 +16,7 @@ class SettingsJourneys : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { JOURNEY_REQUIRE_TOOLS(); }
     void settingsChangeExportsAndCanvas();
     void germanInterface();
 };
@@ -64,13 +63,6 @@ int labelAdvance(const QString &text)
     return QFontMetrics(QFont(QStringLiteral("Arial"), 12)).horizontalAdvance(text);
 }
 } // namespace
-
-void SettingsJourneys::initTestCase()
-{
-    const QStringList missing = DesktopSession::missingTools();
-    if (!missing.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("not installed: ") + missing.join(QStringLiteral(", "))));
-}
 
 // Opens the settings dialog with its shortcut and hands out its top-left screen corner.
 static bool openSettings(DesktopSession &s, QString *dialog, QPoint *corner)
