@@ -791,8 +791,8 @@ void DLGraphicsScene::onTrackMouseFreeMoveEnd(bool select, QPointF pos)
         return;
     QPoint start;
     QPoint end;
-    // A one-pixel run would be a zero-length mark, which is never kept on the canvas.
-    if (!findColorRun(detectPixel(pos), !capsLockOn(), &start, &end) || start == end)
+    // A one-pixel run still makes its mark, with both points on the one pixel.
+    if (!findColorRun(detectPixel(pos), !capsLockOn(), &start, &end))
         return;
     DLGraphicsItem *mark
         = DLGraphicsItem::create(MarkLength, QPointF(start), QPointF(end), QString(), 100.0);
