@@ -44,6 +44,17 @@ QStringList describe(const QVector<MarkRecord> &records)
         lines << describe(r);
     return lines;
 }
+
+// object with the keys of change set to its values; a null value removes the key.
+QJsonObject changed(QJsonObject object, const QJsonObject &change)
+{
+    for (auto it = change.begin(); it != change.end(); ++it) {
+        object.remove(it.key());
+        if (!it->isNull())
+            object.insert(it.key(), *it);
+    }
+    return object;
+}
 } // namespace
 
 // The sandbox holds the document folder and, two levels down, the temporary directory,
@@ -52,20 +63,9 @@ class TestDLDocument : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> sandbox;
+    QTemporaryDir sandbox;
     QString tempDir;
     QString docs;
-
-    DocumentReadResult read(const QByteArray &bytes)
-    {
-        writeFile(docs + "/doc.dld", bytes);
-        return readDocumentFile(docs + "/doc.dld", tempDir);
-    }
-
-    static QString message(const DocumentReadResult &result)
-    {
-        return documentErrorMessage(result.error, result.minVersionCode);
-    }
 
     static DocumentError write(const QString &target, const QString &picture,
         const QVector<MarkRecord> &marks = {}, double nextZ = 0)
@@ -81,9 +81,9 @@ class TestDLDocument : public QObject
 private slots:
     void init()
     {
-        sandbox = std::make_unique<QTemporaryDir>();
-        tempDir = sandbox->filePath("level1/level2/tmp");
-        docs = sandbox->filePath("docs");
+        QDir(sandbox.path()).removeRecursively();
+        tempDir = sandbox.filePath("level1/level2/tmp");
+        docs = sandbox.filePath("docs");
         QVERIFY(QDir().mkpath(tempDir) && QDir().mkpath(docs));
     }
 
@@ -140,169 +140,124 @@ private slots:
             DocumentError::None);
 
         const DocumentReadResult result = readDocumentFile(docs + "/plan.dld", tempDir);
-        QCOMPARE(message(result), QString());
+        QCOMPARE(result.error, DocumentError::None);
         QCOMPARE(result.picturePath, tempDir + "/canvas picture.bmp");
         QCOMPARE(fileBytes(result.picturePath), picture);
         QCOMPARE(result.zValue, nextZ);
         QCOMPARE(describe(result.records), describe(marks));
     }
 
-    void minVersionGate_data()
-    {
-        QTest::addColumn<QJsonValue>("min");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("the running version code") << QJsonValue(10000) << QString();
-        QTest::newRow("an older version code") << QJsonValue(9999) << QString();
-        QTest::newRow("missing") << QJsonValue(QJsonValue::Undefined) << QString();
-        QTest::newRow("one patch above") << QJsonValue(10001) << tooNew.arg("1.0.1");
-        QTest::newRow("one minor above") << QJsonValue(10010) << tooNew.arg("1.1.0");
-        QTest::newRow("two-digit minor") << QJsonValue(20305) << tooNew.arg("2.30.5");
-    }
-
-    void minVersionGate()
-    {
-        QFETCH(QJsonValue, min);
-        QFETCH(QString, expected);
-        QJsonObject object = documentObject("pic.png", {fullMark(2)});
-        object.remove("min");
-        if (!min.isUndefined())
-            object.insert("min", min);
-
-        const DocumentReadResult result = read(documentBytes(object));
-        QCOMPARE(message(result), expected);
-        QCOMPARE(result.zValue, 3.0);
-        QCOMPARE(result.records.size(), expected.isEmpty() ? 1 : 0);
-        QCOMPARE(filesBelow(tempDir), expected.isEmpty() ? QStringList {"pic.png"} : QStringList());
-    }
-
-    // Each row changes a full length mark; a null value removes the key.
-    void recordRules_data()
-    {
-        QTest::addColumn<QJsonObject>("change");
-        QTest::addColumn<QString>("expected");
-        const QJsonValue gone;
-        const QString defaults = "0 -1 0,0 0,0 -1 ";
-        QTest::newRow("complete mark") << QJsonObject() << "0 2 1,2 3,4 50 ";
-        QTest::newRow("mark without type is skipped") << QJsonObject {{"type", gone}} << QString();
-        QTest::newRow("comment without maxw keeps every default")
-            << QJsonObject {{"type", 3}, {"text", "hi"}, {"maxw", gone}} << "3 -1 0,0 0,0 -1 ";
-        for (const char *key : {"idx", "x1", "y1", "x2", "y2"})
-            QTest::addRow("missing %s keeps every default", key)
-                << QJsonObject {{key, gone}} << defaults;
-        QTest::newRow("text of a non-comment is not read")
-            << QJsonObject {{"text", "hi"}} << "0 2 1,2 3,4 50 ";
-        QTest::newRow("points are integers, a fraction reads as 0")
-            << QJsonObject {{"x1", 12.5}, {"y2", 7.0}} << "0 2 0,2 3,7 50 ";
-        QTest::newRow("unknown type is kept for the scene to skip")
-            << QJsonObject {{"type", 7}} << "7 2 1,2 3,4 50 ";
-        QTest::newRow("non-finite idx and maxw take the defaults") << QJsonObject {
-            {"idx", std::numeric_limits<double>::quiet_NaN()},
-            {"maxw", std::numeric_limits<double>::infinity()}} << "0 -1 1,2 3,4 -1 ";
-    }
-
-    void recordRules()
-    {
-        QFETCH(QJsonObject, change);
-        QFETCH(QString, expected);
-        QJsonObject mark = fullMark(0);
-        for (auto it = change.begin(); it != change.end(); ++it) {
-            if (it->isNull())
-                mark.remove(it.key());
-            else
-                mark.insert(it.key(), *it);
-        }
-        const DocumentReadResult result = read(documentBytes(documentObject("p.png", {mark})));
-        QCOMPARE(message(result), QString());
-        QCOMPARE(
-            describe(result.records), expected.isNull() ? QStringList() : QStringList {expected});
-    }
-
-    void storedPictureName_data()
-    {
-        QTest::addColumn<QJsonValue>("filename");
-        QTest::addColumn<QString>("extracted");
-        QTest::newRow("bare name") << QJsonValue("shot.png") << "shot.png";
-        QTest::newRow("unix directory parts") << QJsonValue("a/b/shot.png") << "shot.png";
-        QTest::newRow("windows separators") << QJsonValue("a\\b\\shot.png") << "shot.png";
-        QTest::newRow("parent traversal") << QJsonValue("../../escape.png") << "escape.png";
-        QTest::newRow("drive path") << QJsonValue("C:\\x.png") << "x.png";
-        QTest::newRow("drive-relative path") << QJsonValue("C:x.png") << "x.png";
-        QTest::newRow("absolute path into the sandbox") << QJsonValue() << "outside.png";
-        QTest::newRow("empty name") << QJsonValue("") << QString();
-        QTest::newRow("ending in dot dot") << QJsonValue("a/..\\..") << QString();
-        QTest::newRow("trailing separator") << QJsonValue("dir/") << QString();
-        QTest::newRow("embedded null")
-            << QJsonValue(QString::fromUtf16(u"x\0.png", 6)) << QString();
-        QTest::newRow("name that is no string") << QJsonValue(42) << QString();
-        QTest::newRow("no name") << QJsonValue(QJsonValue::Undefined) << QString();
-    }
-
-    void storedPictureName()
-    {
-        QFETCH(QJsonValue, filename);
-        QFETCH(QString, extracted);
-        QJsonObject object = documentObject(QString(), {fullMark(0)});
-        object.remove("filename");
-        if (!filename.isUndefined())
-            object.insert(
-                "filename", filename.isNull() ? sandbox->filePath("outside.png") : filename);
-
-        const DocumentReadResult result = read(documentBytes(object));
-        QCOMPARE(message(result), extracted.isEmpty() ? extractFailed : QString());
-        QCOMPARE(result.picturePath, extracted.isEmpty() ? QString() : tempDir + '/' + extracted);
-        QStringList files {"docs/doc.dld"};
-        if (!extracted.isEmpty()) {
-            QCOMPARE(fileBytes(result.picturePath), pictureBytes("png"));
-            files << "level1/level2/tmp/" + extracted;
-        }
-        QCOMPARE(filesBelow(sandbox->path()), files);
-    }
-
-    void malformedFile_data()
+    // doc() is a document of a full length mark, its keys and the mark's changed as given;
+    // a null value removes a key. "picture" is the file extracted into the temporary folder.
+    void read_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QStringList>("records");
+        const QJsonValue gone;
+        const auto doc = [](const QJsonObject &change, const QJsonObject &markChange = {}) {
+            QJsonObject object = changed(documentObject("pic.png"), change);
+            object.insert("youknown", QJsonArray {changed(fullMark(0), markChange)});
+            return documentBytes(object);
+        };
+        const QStringList one {"0 2 1,2 3,4 50 "};
+        const QStringList none;
+        const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+        row("complete document") << doc({}) << QString() << "pic.png" << one;
+
+        row("min of the running version") << doc({{"min", 10000}}) << QString() << "pic.png" << one;
+        row("no min") << doc({{"min", gone}}) << QString() << "pic.png" << one;
+        row("min one patch above") << doc({{"min", 10001}}) << tooNew.arg("1.0.1") << "" << none;
+        row("min one minor above") << doc({{"min", 10010}}) << tooNew.arg("1.1.0") << "" << none;
+        row("min with a two-digit minor")
+            << doc({{"min", 20305}}) << tooNew.arg("2.30.5") << "" << none;
+
+        row("mark without type is skipped")
+            << doc({}, {{"type", gone}}) << QString() << "pic.png" << none;
+        row("comment without maxw keeps every default")
+            << doc({}, {{"type", 3}, {"text", "hi"}, {"maxw", gone}}) << QString() << "pic.png"
+            << QStringList {"3 -1 0,0 0,0 -1 "};
+        for (const char *key : {"idx", "x1", "y1", "x2", "y2"})
+            QTest::addRow("mark without %s keeps every default", key) << doc(
+                {}, {{key, gone}}) << QString() << "pic.png" << QStringList {"0 -1 0,0 0,0 -1 "};
+        row("comment text") << doc({}, {{"type", 3}, {"text", "hi"}}) << QString() << "pic.png"
+                            << QStringList {"3 2 1,2 3,4 50 hi"};
+        row("text of a length mark is not read")
+            << doc({}, {{"text", "hi"}}) << QString() << "pic.png" << one;
+        row("points are integers, a fraction reads as 0")
+            << doc({}, {{"x1", 12.5}}) << QString() << "pic.png" << QStringList {"0 2 0,2 3,4 50 "};
+        row("non-finite idx and maxw take the defaults")
+            << doc({},
+                   {{"idx", std::numeric_limits<double>::quiet_NaN()},
+                       {"maxw", std::numeric_limits<double>::infinity()}})
+            << QString() << "pic.png" << QStringList {"0 -1 1,2 3,4 -1 "};
+
+        // Only the last part of a stored name is used; a name with no usable part is refused.
+        const auto named = [&](const QJsonValue &name) { return doc({{"filename", name}}); };
+        row("unix directory parts") << named("a/b/shot.png") << QString() << "shot.png" << one;
+        row("windows separators") << named("a\\b\\shot.png") << QString() << "shot.png" << one;
+        row("parent traversal") << named("../../escape.png") << QString() << "escape.png" << one;
+        row("drive path") << named("C:\\x.png") << QString() << "x.png" << one;
+        row("drive-relative path") << named("C:x.png") << QString() << "x.png" << one;
+        row("absolute path into the sandbox")
+            << named(sandbox.filePath("outside.png")) << QString() << "outside.png" << one;
+        row("empty name") << named("") << extractFailed << "" << one;
+        row("ending in dot dot") << named("a/..\\..") << extractFailed << "" << one;
+        row("trailing separator") << named("dir/") << extractFailed << "" << one;
+        row("embedded null") << named(QString::fromUtf16(u"x\0.png", 6)) << extractFailed << ""
+                             << one;
+        row("name that is no string") << named(42) << extractFailed << "" << one;
+        row("no name") << named(gone) << extractFailed << "" << one;
+
         const QByteArray picture = pictureBytes("png");
         const QByteArray pic = block(picture);
         const QByteArray data = binaryJson(QJsonDocument(documentObject("p.png", {fullMark(1)})));
         const QByteArray null = bigEndian32(0xFFFFFFFF);
-        QTest::newRow("no file at all") << QByteArray() << openFailed;
-        QTest::newRow("zero-byte file") << QByteArray("") << readFailed;
-        QTest::newRow("null picture block") << null + block(data) << readFailed;
-        QTest::newRow("empty picture block") << bigEndian32(0) + block(data) << readFailed;
-        QTest::newRow("picture length far past the end")
-            << bigEndian32(0x7FFFFFF0) + picture << readFailed;
-        QTest::newRow("picture block one byte short") << pic.chopped(1) << readFailed;
-        QTest::newRow("no data block") << pic << readFailed;
-        QTest::newRow("null data block") << pic + null << readFailed;
-        QTest::newRow("data block one byte short") << pic + block(data).chopped(1) << readFailed;
-        QTest::newRow("data block of plain text") << pic + block("not json") << extractFailed;
-        QTest::newRow("binary JSON cut short")
-            << pic + block(data.left(data.size() / 2)) << extractFailed;
+        row("no file at all") << QByteArray() << openFailed << "" << none;
+        row("zero-byte file") << QByteArray("") << readFailed << "" << none;
+        row("null picture block") << null + block(data) << readFailed << "" << none;
+        row("empty picture block") << bigEndian32(0) + block(data) << readFailed << "" << none;
+        row("picture length far past the end")
+            << bigEndian32(0x7FFFFFF0) + picture << readFailed << "" << none;
+        row("picture block one byte short") << pic.chopped(1) << readFailed << "" << none;
+        row("no data block") << pic << readFailed << "" << none;
+        row("null data block") << pic + null << readFailed << "" << none;
+        row("data block one byte short")
+            << pic + block(data).chopped(1) << readFailed << "" << none;
+        row("data block of plain text") << pic + block("not json") << extractFailed << "" << none;
+        row("binary JSON cut short")
+            << pic + block(data.left(data.size() / 2)) << extractFailed << "" << none;
         QByteArray forged = data;
         qToLittleEndian(quint32(data.size()), forged.data() + 8);
-        QTest::newRow("binary JSON root size past its block")
-            << pic + block(forged) << extractFailed;
+        row("binary JSON root size past its block")
+            << pic + block(forged) << extractFailed << "" << none;
         forged = data;
         qToLittleEndian(quint32(0xFFFFFF00), forged.data() + data.size() - 4);
-        QTest::newRow("binary JSON with a wild table offset")
-            << pic + block(forged) << extractFailed;
-        QTest::newRow("binary JSON holding an array")
-            << pic + block(binaryJson(QJsonDocument(QJsonArray {documentObject("p.png")})))
-            << extractFailed;
+        row("binary JSON with a wild table offset")
+            << pic + block(forged) << extractFailed << "" << none;
     }
 
-    void malformedFile()
+    void read()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, expected);
-        if (!bytes.isNull())
-            QVERIFY(writeFile(docs + "/bad.dld", bytes));
-        const DocumentReadResult result = readDocumentFile(docs + "/bad.dld", tempDir);
-        QCOMPARE(message(result), expected);
-        QVERIFY(result.picturePath.isEmpty() && result.records.isEmpty());
-        QCOMPARE(filesBelow(sandbox->path()),
-            bytes.isNull() ? QStringList() : QStringList {"docs/bad.dld"});
+        QFETCH(QString, picture);
+        QFETCH(QStringList, records);
+        QStringList files;
+        if (!bytes.isNull()) {
+            QVERIFY(writeFile(docs + "/doc.dld", bytes));
+            files << "docs/doc.dld";
+        }
+        const DocumentReadResult result = readDocumentFile(docs + "/doc.dld", tempDir);
+        QCOMPARE(documentErrorMessage(result.error, result.minVersionCode), expected);
+        QCOMPARE(result.picturePath, picture.isEmpty() ? QString() : tempDir + '/' + picture);
+        QCOMPARE(describe(result.records), records);
+        if (!picture.isEmpty()) {
+            QCOMPARE(fileBytes(result.picturePath), pictureBytes("png"));
+            files << "level1/level2/tmp/" + picture;
+        }
+        QCOMPARE(filesBelow(sandbox.path()), files);
     }
 
     void failedWrite_data()
@@ -332,7 +287,7 @@ private slots:
         QVERIFY(writeFile(docs + "/p.bmp", pictureBytes("bmp", QSize(200, 200))));
         QVERIFY(writeFile(docs + "/old.dld", "old document"));
         QVERIFY(QDir(docs).mkdir("folder") && writeFile(docs + "/folder/inside", "x"));
-        const QStringList before = filesBelow(sandbox->path());
+        const QStringList before = filesBelow(sandbox.path());
 
         DocumentError error = DocumentError::None;
         {
@@ -342,7 +297,7 @@ private slots:
         }
         QCOMPARE(documentErrorMessage(error), expected);
         QCOMPARE(fileBytes(docs + "/old.dld"), QByteArray("old document"));
-        QCOMPARE(filesBelow(sandbox->path()), before);
+        QCOMPARE(filesBelow(sandbox.path()), before);
     }
 };
 
