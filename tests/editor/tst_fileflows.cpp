@@ -29,27 +29,11 @@ class TestFileFlows : public QObject
     QSlider *slider() const { return editor->child<QSlider>("zoom_slider"); }
     QString outPath(const QString &name) const { return out->filePath(name); }
     QStringList written() const { return filesBelow(out->path()); }
-    void run(const QString &name)
-    {
-        if (auto *action = editor->findChild<QAction *>(name))
-            action->trigger();
-        else
-            editor->findChild<QToolButton *>(name)->click();
-    }
     QString openPicture(const QString &name = "shot.png", QSize size = {64, 48})
     {
         const QString path = writePicture(*pictures, name, size);
         editor->openFile(path);
         return path;
-    }
-    // Opens a picture and saves it as the document out/work.dld, which is then the open one.
-    QString openDocument()
-    {
-        openPicture();
-        editor->saveAnswers << outPath("work.dld");
-        editor->saveAs();
-        editor->savedNotes = editor->saveDialogs = 0;
-        return outPath("work.dld");
     }
     bool sendClose()
     {
@@ -229,7 +213,7 @@ private slots:
         if (!chosen.isEmpty())
             editor->saveAnswers << outPath(chosen);
         PromptRecorder prompts(answerYes ? QMessageBox::Yes : QMessageBox::No);
-        run("actionSave_As");
+        editor->child<QAction>("actionSave_As")->trigger();
 
         const bool asked = !existing.isEmpty();
         QCOMPARE(prompts.texts(), asked ? QStringList {"File Existed. Replace?"} : QStringList());
@@ -258,7 +242,7 @@ private slots:
 
         // Only a document save makes Save write without asking.
         const int dialogs = editor->saveDialogs;
-        run("actionSave");
+        editor->child<QAction>("actionSave")->trigger();
         QCOMPARE(editor->saveDialogs, dialogs + (document ? 0 : 1));
     }
 
