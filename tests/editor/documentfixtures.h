@@ -1,42 +1,53 @@
 #pragma once
 
-#include "marks/markrecord.h"
-
 #include <QBuffer>
+#include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTest>
 #include <QtEndian>
 
-// Building documents byte by byte, the way a foreign or damaged file would hold them.
+#include <csignal>
+#include <sys/resource.h>
 
-inline QByteArray binaryJson(const QJsonValue &root)
+// Files and documents built byte by byte, the way a foreign or damaged file would hold them.
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    const QJsonDocument document
-        = root.isArray() ? QJsonDocument(root.toArray()) : QJsonDocument(root.toObject());
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    const QByteArray data = document.toBinaryData();
-    QT_WARNING_POP
-    return data;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-inline QJsonObject objectFromBinaryJson(const QByteArray &data)
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file below root, relative and sorted, so a test sees what was written where.
+inline QStringList filesBelow(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(root).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+inline QByteArray binaryJson(const QJsonDocument &document)
 {
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
-    const QJsonDocument document = QJsonDocument::fromBinaryData(data, QJsonDocument::Validate);
+    return document.toBinaryData();
     QT_WARNING_POP
-    return document.object();
 }
 
 inline QByteArray pictureBytes(const char *format, const QSize &size = QSize(7, 5))
 {
     QImage image(size, QImage::Format_ARGB32);
-    image.fill(QColor(10, 200, 30, 255));
-    image.setPixelColor(0, 0, QColor(250, 0, 0));
+    image.fill(QColor(10, 200, 30));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
@@ -55,15 +66,16 @@ inline QByteArray block(const QByteArray &content)
     return bigEndian32(quint32(content.size())) + content;
 }
 
-inline QJsonObject documentObject(const QString &filename, const QJsonArray &marks = QJsonArray())
+inline QJsonObject documentObject(const QString &filename, const QJsonArray &marks = {})
 {
-    QJsonObject object;
-    object.insert(QStringLiteral("filename"), filename);
-    object.insert(QStringLiteral("version"), QStringLiteral("1.0.0"));
-    object.insert(QStringLiteral("min"), 10000);
-    object.insert(QStringLiteral("youknown"), marks);
-    object.insert(QStringLiteral("z-value"), 3.0);
-    return object;
+    return QJsonObject {{"filename", filename}, {"version", "1.0.0"}, {"min", 10000},
+        {"youknown", marks}, {"z-value", 3.0}};
+}
+
+inline QByteArray documentBytes(
+    const QJsonObject &object, const QByteArray &picture = pictureBytes("png"))
+{
+    return block(picture) + block(binaryJson(QJsonDocument(object)));
 }
 
 inline QJsonObject fullMark(int type)
@@ -72,36 +84,17 @@ inline QJsonObject fullMark(int type)
         {"y2", 4.0}, {"maxw", 50.0}};
 }
 
-inline MarkRecord record(
-    int type, double idx, QPointF p1, QPointF p2, const QString &text, double maxw)
+// While alive, no file of this process may grow past the limit: a write fails half way
+// even for root, whom permissions do not stop.
+struct FileSizeLimit
 {
-    MarkRecord r;
-    r.type = type;
-    r.idx = idx;
-    r.point1 = p1;
-    r.point2 = p2;
-    r.text = text;
-    r.maxw = maxw;
-    return r;
-}
-
-inline void compareRecords(const MarkRecordList &actual, const QVector<MarkRecord> &expected)
-{
-    QCOMPARE(actual.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(actual[i]->type, expected[i].type);
-        QCOMPARE(actual[i]->idx, expected[i].idx);
-        QCOMPARE(actual[i]->point1, expected[i].point1);
-        QCOMPARE(actual[i]->point2, expected[i].point2);
-        QCOMPARE(actual[i]->text, expected[i].text);
-        QCOMPARE(actual[i]->maxw, expected[i].maxw);
+    rlimit saved {};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited {bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
     }
-}
-
-inline MarkRecordList ownedCopies(const QVector<MarkRecord> &records)
-{
-    MarkRecordList list;
-    for (const MarkRecord &r : records)
-        list.append(new MarkRecord(r));
-    return list;
-}
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+};

@@ -4,27 +4,16 @@
 #include "editor/dleditor.h"
 #include "marks/dlgraphicsitem.h"
 
-#include <QDialog>
-#include <QGraphicsRectItem>
-#include <QGraphicsScene>
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <functional>
-
-// The editor with its modal dialogs replaced, so no test waits for a human.
+// The editor with its file dialogs and its note answered, so no test waits for a human:
+// the save dialog takes its answers from a list, then is cancelled like the open dialog.
 class TestableEditor : public DLEditor
 {
 public:
-    std::function<int()> settingsRunner;
-    QStringList dialogsRun;
-    QList<QWidget *> dialogParents;
-    // Answers of the open and save dialogs, taken in order; a dialog with no answer
-    // left is cancelled.
-    QStringList openAnswers;
     QStringList saveAnswers;
-    QStringList openFilters;
     int saveDialogs = 0;
     int savedNotes = 0;
 
@@ -34,20 +23,7 @@ public:
     }
 
 protected:
-    int runSettingsDialog() override
-    {
-        return settingsRunner ? settingsRunner() : DLEditor::runSettingsDialog();
-    }
-    void runDialog(QDialog *dialog) override
-    {
-        dialogsRun << QLatin1String(dialog->metaObject()->className());
-        dialogParents << dialog->parentWidget();
-    }
-    QString askOpenFileName(const QString &filter) override
-    {
-        openFilters << filter;
-        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-    }
+    QString askOpenFileName(const QString &) override { return QString(); }
     QString askSaveFileName() override
     {
         ++saveDialogs;
@@ -66,14 +42,13 @@ inline QString writePicture(const QTemporaryDir &dir, const QString &name, QSize
     return path;
 }
 
-// A real rectangle mark placed the way a press on the canvas places one; the scene owns it.
-inline QGraphicsItem *addStandInMark(QGraphicsScene *scene)
+// A rectangle mark placed the way a press on the canvas places one; the scene owns it.
+inline QGraphicsItem *addStandInMark(DLGraphicsScene *scene)
 {
-    auto *canvas = static_cast<DLGraphicsScene *>(scene);
     DLGraphicsItem *mark = DLGraphicsItem::createDefault(MarkRect, QPointF(5, 5));
-    mark->setZValue(canvas->nextZValue);
-    mark->setOrderNumber(qRound(canvas->nextZValue));
-    canvas->nextZValue += 1.0;
+    mark->setZValue(scene->nextZValue);
+    mark->setOrderNumber(qRound(scene->nextZValue));
+    scene->nextZValue += 1.0;
     scene->addItem(mark);
     return mark;
 }

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
 #include <QHostAddress>
-#include <QList>
-#include <QMap>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -16,19 +12,16 @@ struct ReceivedRequest
 {
     QByteArray method;
     QByteArray target;
-    QMap<QByteArray, QByteArray> headers; // names in lower case
-    QByteArray body;
 };
 
-// A minimal HTTP/1.1 server on 127.0.0.1 that runs in the test's own event loop.
+// A minimal HTTP/1.1 server on 127.0.0.1 that runs in the test's own event loop. It answers
+// every request the same way, as set last.
 class LocalHttpServer
 {
 public:
-    enum class Behaviour { Answer, Hang, Stream, DeclareThenClose, Trickle };
-
     LocalHttpServer()
     {
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this] { acceptAll(); });
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] { accept(); });
         m_server.listen(QHostAddress::LocalHost, 0);
     }
     LocalHttpServer(const LocalHttpServer &) = delete;
@@ -40,132 +33,94 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
 
-    void answerWith(const QByteArray &body, int status = 200)
-    {
-        m_behaviour = Behaviour::Answer;
-        m_body = body;
-        m_status = status;
-    }
-    // Accepts and reads the request, then never answers.
-    void hang() { m_behaviour = Behaviour::Hang; }
-    // Sends a body without a length, chunk after chunk, until the client leaves or
-    // `limit` bytes have gone out.
-    void streamEndlessly(qint64 limit)
-    {
-        m_behaviour = Behaviour::Stream;
-        m_streamLimit = limit;
-    }
-    // Announces `declared` bytes, sends only `part` and closes.
+    void answerWith(const QByteArray &body) { respondWith(body, body.size(), 0, 0); }
+    // Reads the request, then never answers.
+    void hang() { m_hang = true; }
+    // Sends a body without a length until the client leaves or limit bytes have gone out.
+    void streamEndlessly(qint64 limit) { respondWith(QByteArray(), -1, limit, 0); }
+    // Announces declared bytes, sends only part and closes.
     void declareLengthThenClose(qint64 declared, const QByteArray &part)
     {
-        m_behaviour = Behaviour::DeclareThenClose;
-        m_declared = declared;
-        m_body = part;
+        respondWith(part, declared, 0, 0);
     }
-    // Announces the body's length, then sends it one byte every `intervalMs`.
+    // Announces the body's length, then sends it one byte every intervalMs.
     void trickle(const QByteArray &body, int intervalMs)
     {
-        m_behaviour = Behaviour::Trickle;
-        m_body = body;
-        m_interval = intervalMs;
+        respondWith(body, body.size(), 0, intervalMs);
     }
     void onRequest(std::function<void()> callback) { m_onRequest = std::move(callback); }
 
-    int connectionCount() const { return m_connections; }
     const QList<ReceivedRequest> &requests() const { return m_requests; }
     qint64 bytesStreamed() const { return m_streamed; }
     bool clientLeft() const { return m_clientLeft; }
 
 private:
-    void acceptAll()
+    void respondWith(const QByteArray &body, qint64 declared, qint64 streamLimit, int interval)
+    {
+        m_hang = false;
+        m_body = body;
+        m_declared = declared;
+        m_streamLimit = streamLimit;
+        m_interval = interval;
+    }
+
+    void accept()
     {
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-            ++m_connections;
             socket->setParent(&m_server);
             QObject::connect(
-                socket, &QTcpSocket::readyRead, socket, [this, socket] { readFrom(socket); });
+                socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
             QObject::connect(
                 socket, &QTcpSocket::disconnected, socket, [this] { m_clientLeft = true; });
         }
     }
 
-    void readFrom(QTcpSocket *socket)
+    // The update check sends no body, so the request ends with its headers.
+    void read(QTcpSocket *socket)
     {
         QByteArray &buffer = m_buffers[socket];
         buffer += socket->readAll();
-        const int headerEnd = buffer.indexOf("\r\n\r\n");
-        if (headerEnd < 0 || m_answered.contains(socket))
+        if (!buffer.contains("\r\n\r\n") || socket->property("answered").toBool())
             return;
-
-        ReceivedRequest request;
-        const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
-        const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
-        request.method = requestLine.value(0);
-        request.target = requestLine.value(1);
-        for (int i = 1; i < lines.size(); ++i) {
-            const int colon = lines[i].indexOf(':');
-            if (colon > 0)
-                request.headers.insert(
-                    lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
-        }
-        const int length = request.headers.value("content-length", "0").toInt();
-        if (buffer.size() < headerEnd + 4 + length)
-            return;
-        request.body = buffer.mid(headerEnd + 4, length);
-        m_requests.append(request);
-        m_answered.insert(socket, true);
-        respond(socket);
+        socket->setProperty("answered", true);
+        const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
+        m_requests.append({requestLine.value(0), requestLine.value(1)});
+        if (!m_hang)
+            respond(socket);
         if (m_onRequest)
             m_onRequest();
     }
 
     void respond(QTcpSocket *socket)
     {
-        switch (m_behaviour) {
-        case Behaviour::Hang:
-            return;
-        case Behaviour::Answer:
-            socket->write(QByteArray("HTTP/1.1 ") + QByteArray::number(m_status)
-                + " Status\r\nContent-Type: application/json\r\nContent-Length: "
-                + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
-            socket->disconnectFromHost();
-            return;
-        case Behaviour::DeclareThenClose:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
-                + QByteArray::number(m_declared) + "\r\nConnection: close\r\n\r\n" + m_body);
-            socket->disconnectFromHost();
-            return;
-        case Behaviour::Trickle: {
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: "
-                + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n");
+        QByteArray head
+            = "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\n";
+        if (m_declared >= 0)
+            head += "Content-Length: " + QByteArray::number(m_declared) + "\r\n";
+        socket->write(head + "\r\n");
+        if (m_interval > 0) {
             auto *timer = new QTimer(socket);
-            QObject::connect(timer, &QTimer::timeout, socket, [this, socket, timer] {
-                if (m_streamed >= m_body.size()
-                    || socket->state() != QAbstractSocket::ConnectedState) {
-                    timer->stop();
-                    return;
-                }
-                m_streamed += socket->write(m_body.mid(int(m_streamed), 1));
+            QObject::connect(timer, &QTimer::timeout, socket, [this, socket] {
+                if (m_streamed < m_body.size()
+                    && socket->state() == QAbstractSocket::ConnectedState)
+                    m_streamed += socket->write(m_body.mid(int(m_streamed), 1));
             });
             timer->start(m_interval);
-            return;
-        }
-        case Behaviour::Stream:
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
-                          "Connection: close\r\n\r\n");
+        } else if (m_streamLimit > 0) {
             QObject::connect(
                 socket, &QTcpSocket::bytesWritten, socket, [this, socket] { topUp(socket); });
             topUp(socket);
-            return;
+        } else {
+            socket->write(m_body);
+            socket->disconnectFromHost();
         }
     }
 
     void topUp(QTcpSocket *socket)
     {
         static const QByteArray chunk(64 * 1024, 'x');
-        if (socket->state() != QAbstractSocket::ConnectedState)
-            return;
-        while (socket->bytesToWrite() < chunk.size() && m_streamed < m_streamLimit) {
+        while (socket->state() == QAbstractSocket::ConnectedState
+            && socket->bytesToWrite() < chunk.size() && m_streamed < m_streamLimit) {
             const qint64 written = socket->write(chunk);
             if (written <= 0)
                 return;
@@ -176,17 +131,14 @@ private:
     }
 
     QTcpServer m_server;
-    Behaviour m_behaviour = Behaviour::Answer;
+    bool m_hang = false;
     QByteArray m_body;
-    int m_status = 200;
-    int m_interval = 1000;
     qint64 m_declared = 0;
     qint64 m_streamLimit = 0;
+    int m_interval = 0;
     qint64 m_streamed = 0;
-    int m_connections = 0;
     bool m_clientLeft = false;
     QHash<QTcpSocket *, QByteArray> m_buffers;
-    QHash<QTcpSocket *, bool> m_answered;
     QList<ReceivedRequest> m_requests;
     std::function<void()> m_onRequest;
 };
