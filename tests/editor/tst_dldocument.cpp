@@ -260,6 +260,19 @@ private slots:
         QCOMPARE(filesBelow(sandbox.path()), files);
     }
 
+    // A link planted where the picture goes must be replaced, never written through.
+    void plantedLinkIsNotFollowed()
+    {
+        const QString victim = sandbox.filePath("victim.txt");
+        QVERIFY(writeFile(victim, "keep") && QFile::link(victim, tempDir + "/pic.png"));
+        QVERIFY(writeFile(docs + "/doc.dld", documentBytes(documentObject("pic.png"))));
+        const DocumentReadResult result = readDocumentFile(docs + "/doc.dld", tempDir);
+        QCOMPARE(result.error, DocumentError::None);
+        QCOMPARE(fileBytes(victim), QByteArray("keep"));
+        QVERIFY(!QFileInfo(result.picturePath).isSymLink());
+        QCOMPARE(fileBytes(result.picturePath), pictureBytes("png"));
+    }
+
     void failedWrite_data()
     {
         QTest::addColumn<QString>("target");
