@@ -19,6 +19,22 @@ QByteArray formatForSuffix(const QString &path)
     return QByteArray();
 }
 
+// Pictures that, drawn at the origin, land one to one on every pixel of the export image and
+// whose premultiplied form the drawing computes exactly as a plain copy would.
+bool coversEveryPixelAsIs(const QImage &picture)
+{
+    if (picture.devicePixelRatio() != 1.0)
+        return false;
+    switch (picture.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool everyPixelOpaque(const QImage &image)
 {
     for (int y = 0; y < image.height(); ++y) {
@@ -49,14 +65,26 @@ QImage buildExportImage(DLGraphicsScene *scene)
 {
     if (!scene)
         return QImage();
-    const QSize size(scene->image.width(), scene->image.height());
+    const QImage &picture = scene->image;
+    const QSize size(picture.width(), picture.height());
     if (size.width() < 1 || size.height() < 1)
         return QImage();
+    // A picture that covers every pixel as it is overwrites them all: no fill, and it is copied
+    // in instead of blended, since over transparent it leaves exactly its premultiplied pixels.
+    const bool copiedIn = coversEveryPixelAsIs(picture);
     QImage composed(size, QImage::Format_ARGB32_Premultiplied);
-    composed.fill(Qt::transparent);
+    if (!copiedIn)
+        composed.fill(Qt::transparent);
     QPainter painter(&composed);
     painter.save();
-    scene->renderTo(&painter);
+    if (copiedIn) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, picture);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        scene->renderMarksTo(&painter);
+    } else {
+        scene->renderTo(&painter);
+    }
     painter.restore();
     painter.end();
     return composed;

@@ -5,11 +5,14 @@
 #include "canvas/dlgraphicsscene.h"
 #include "deployment.h"
 #include "editor/imageexport.h"
+#include "marks/dlmarktypes.h"
+#include "marks/markrecord.h"
 
 #include <QBuffer>
 #include <QGraphicsView>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -47,6 +50,54 @@ qint64 distance(const QImage &a, const QImage &b)
     return sum;
 }
 
+// One mark of every kind inside the picture, and a length, a rectangle and a comment that
+// reach past its edges, so their cut edges are composed too.
+MarkRecordList marksOfEveryKind(const QSize &size)
+{
+    const QPointF middle(size.width() / 2, size.height() / 2);
+    const struct
+    {
+        int type;
+        QPointF first;
+        QPointF second;
+        const char *text;
+        double maxw;
+    } marks[] = {
+        {MarkLength, QPointF(3, 5), QPointF(size.width() - 4, 5), "", 100.0},
+        {MarkLength, QPointF(6, 2), QPointF(6, size.height() + 30), "", 100.0},
+        {MarkRect, QPointF(10, 12), middle, "", -1.0},
+        {MarkRect, middle, QPointF(size.width() + 20, size.height() + 15), "", -1.0},
+        {MarkColorPick, middle, middle + QPointF(25, -20), "", -1.0},
+        {MarkComments, QPointF(15, size.height() - 10), middle + QPointF(-40, 10),
+            "Padding\n8 px on both sides", 70.0},
+        {MarkComments, middle, QPointF(size.width() - 5, 8), "Past the right edge", -1.0},
+    };
+    MarkRecordList records;
+    double z = 1.0;
+    for (const auto &mark : marks) {
+        auto *record = new MarkRecord;
+        record->type = mark.type;
+        record->idx = z++;
+        record->point1 = mark.first;
+        record->point2 = mark.second;
+        record->text = QString::fromUtf8(mark.text);
+        record->maxw = mark.maxw;
+        records.append(record);
+    }
+    return records;
+}
+
+// The composition written out plainly: a transparent image, the picture drawn over it, then
+// the marks.
+QImage composedPlainly(DLGraphicsScene *scene)
+{
+    QImage image(scene->image.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene->renderTo(&painter);
+    painter.end();
+    return image;
+}
 } // namespace
 
 class TestImageExport : public QObject
@@ -253,6 +304,54 @@ private slots:
         writer.setText(QStringLiteral("home"), QStringLiteral(DIMLET_HOME_URL));
         QVERIFY(writer.write(composed));
         QCOMPARE(fileBytes(target), plain.data());
+    }
+
+    void sameAsThePlainComposition_data()
+    {
+        QTest::addColumn<bool>("opaque");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<double>("pixelRatio");
+        QTest::newRow("opaque picture") << true << int(QImage::Format_RGB32) << 1.0;
+        QTest::newRow("picture with transparent and half transparent areas")
+            << false << int(QImage::Format_ARGB32) << 1.0;
+        QTest::newRow("premultiplied picture with transparent areas")
+            << false << int(QImage::Format_ARGB32_Premultiplied) << 1.0;
+        QTest::newRow("24-bit picture") << true << int(QImage::Format_RGB888) << 1.0;
+        QTest::newRow("picture at twice the pixel ratio")
+            << false << int(QImage::Format_ARGB32) << 2.0;
+    }
+
+    // The export is written for the same picture and marks with the same bytes as the plain
+    // composition would give.
+    void sameAsThePlainComposition()
+    {
+        QFETCH(bool, opaque);
+        QFETCH(int, format);
+        QFETCH(double, pixelRatio);
+        const QSize size(181, 97);
+        auto canvas = canvasWith(samplePicture(size), QStringLiteral("plain.png"));
+        QVERIFY(canvas);
+        QImage picture = samplePicture(size).convertToFormat(QImage::Format(format));
+        QCOMPARE(picture.hasAlphaChannel(), !opaque);
+        picture.setDevicePixelRatio(pixelRatio);
+        canvas->scene.image = picture;
+        MarkRecordList records = marksOfEveryKind(size);
+        QVERIFY(canvas->scene.loadDocument(records, dir.filePath(QStringLiteral("plain.png")), 8));
+        clearMarkRecords(records);
+        canvas->scene.image = picture;
+
+        const QImage plain = composedPlainly(&canvas->scene);
+        const QImage exported = buildExportImage(&canvas->scene);
+        QVERIFY(plain != picture.convertToFormat(plain.format()));
+        QCOMPARE(exported.format(), plain.format());
+        QCOMPARE(exported.devicePixelRatio(), 1.0);
+        QCOMPARE(exported, plain);
+
+        const QString target = dir.filePath(QStringLiteral("composed.png"));
+        const QString reference = dir.filePath(QStringLiteral("composed-plainly.png"));
+        QVERIFY(exportImage(exported, target));
+        QVERIFY(exportImage(plain, reference));
+        QCOMPARE(fileBytes(target), fileBytes(reference));
     }
 
     void replacesAnExistingFile()
