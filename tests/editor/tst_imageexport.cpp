@@ -277,11 +277,15 @@ private slots:
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<bool>("opaque");
+        QTest::addColumn<bool>("metadata");
         for (const char *suffix : {"png", "bmp", "jpg"}) {
             QTest::newRow(qPrintable(QStringLiteral("%1, every pixel opaque").arg(suffix)))
-                << QString::fromLatin1(suffix) << true;
+                << QString::fromLatin1(suffix) << true << false;
             QTest::newRow(qPrintable(QStringLiteral("%1, transparent corners").arg(suffix)))
-                << QString::fromLatin1(suffix) << false;
+                << QString::fromLatin1(suffix) << false << false;
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1, opaque, with its own resolution and text").arg(suffix)))
+                << QString::fromLatin1(suffix) << true << true;
         }
     }
 
@@ -289,10 +293,16 @@ private slots:
     {
         QFETCH(QString, suffix);
         QFETCH(bool, opaque);
+        QFETCH(bool, metadata);
         QImage picture = samplePicture(QSize(67, 41));
         if (opaque)
             picture = picture.convertToFormat(QImage::Format_RGB32);
-        const QImage composed = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage composed = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (metadata) {
+            composed.setDotsPerMeterX(11811);
+            composed.setDotsPerMeterY(5905);
+            composed.setText(QStringLiteral("Author"), QStringLiteral("someone"));
+        }
         const QString target = dir.filePath(QStringLiteral("same.") + suffix);
         QVERIFY(exportImage(composed, target));
 
