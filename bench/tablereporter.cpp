@@ -86,6 +86,8 @@ QString TableReporter::goalText(const TableRow &row)
         return QStringLiteral("< %1 ms").arg(row.goalValue);
     case TableRow::Goal::RatioPlusDecode:
         return QStringLiteral("≤ %1× copy + decode").arg(row.goalValue);
+    case TableRow::Goal::None:
+        return QStringLiteral("(for comparison)");
     }
     return QString();
 }
@@ -107,7 +109,7 @@ void TableReporter::Finalize()
         const double bestRatio
             = valid && figure.best > 0 && baseline.best > 0 ? figure.best / baseline.best : -1.0;
         QString met = QStringLiteral("-");
-        if (valid) {
+        if (valid && row.goal != TableRow::Goal::None) {
             bool ok = false;
             switch (row.goal) {
             case TableRow::Goal::Ratio:
@@ -122,6 +124,8 @@ void TableReporter::Finalize()
                     && figure.median <= row.goalValue * (baseline.median - decode) + decode;
                 break;
             }
+            case TableRow::Goal::None:
+                break;
             }
             met = ok ? QStringLiteral("yes") : QStringLiteral("**no**");
         }

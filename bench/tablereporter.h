@@ -18,7 +18,9 @@ struct TableRow
         // figure at most goal milliseconds
         Milliseconds,
         // figure at most goal x (baseline - decode) + decode, where the baseline holds the decode
-        RatioPlusDecode
+        RatioPlusDecode,
+        // shown beside another baseline for comparison, no goal of its own
+        None
     };
 
     QString figure;

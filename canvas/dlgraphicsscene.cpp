@@ -393,6 +393,11 @@ void DLGraphicsScene::refreshColorPicks()
 void DLGraphicsScene::renderTo(QPainter *painter)
 {
     painter->drawImage(0, 0, image);
+    renderMarksTo(painter);
+}
+
+void DLGraphicsScene::renderMarksTo(QPainter *painter)
+{
     const QList<QGraphicsItem *> all = items(Qt::DescendingOrder);
     for (QGraphicsItem *item : all) {
         DLGraphicsItem *mark = asMark(item);

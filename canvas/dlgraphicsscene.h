@@ -46,6 +46,8 @@ public:
     void applySettingsChanges(int mask);
     void refreshColorPicks();
     void renderTo(QPainter *painter);
+    // renderTo without the picture: the marks alone, for a painter whose device already holds it.
+    void renderMarksTo(QPainter *painter);
 
     // Undo
     void clearUndo();

@@ -126,10 +126,7 @@ void DLGraphicsCommentsItemRenderer::paint(QPainter *painter, bool hovered, bool
 
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter->fillRect(m_labelRect, labelBackgroundBrush());
-    if (m_textLayout) {
-        painter->save();
-        m_textLayout->draw(painter, m_labelRect.topLeft(), {}, QRectF());
-        painter->restore();
-    }
+    if (m_textLayout)
+        drawLaidOutText(*m_textLayout, m_labelRect.topLeft(), painter);
     painter->restore();
 }

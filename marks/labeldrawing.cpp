@@ -4,7 +4,10 @@
 #include "dlgraphicstextdrawitemrenderer.h"
 #include "labelimagecache.h"
 
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 
 namespace {
 void setHighQualityAntialiasing(QPainter *painter)
@@ -88,7 +91,47 @@ void drawOutlinedLabel(
         [&](QPainter *target) { paintOutlinedLabel(label, text, target, selected); });
 }
 
-void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
+void drawLaidOutText(const QTextLayout &layout, const QPointF &topLeft, QPainter *painter)
+{
+    const QString text = layout.text();
+    QByteArray key;
+    key.reserve(96 + 2 * text.size() + 24 * layout.lineCount());
+    key.append("text", 5);
+    key.append(reinterpret_cast<const char *>(text.constData()), 2 * text.size());
+    key.append('\0');
+    key.append(fontKey(layout.font()));
+    appendPen(&key, painter->pen());
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const struct
+        {
+            int start;
+            int length;
+            QPointF position;
+            double width;
+        } placed {line.textStart(), line.textLength(), line.position(), line.width()};
+        key.append(reinterpret_cast<const char *>(&placed), int(sizeof placed));
+    }
+    const auto bounds = [&] {
+        // Glyphs may reach past their lines (bearings, tall accents), so their own boxes count.
+        QRectF area = layout.boundingRect();
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            const QRawFont font = run.rawFont();
+            const QVector<quint32> glyphs = run.glyphIndexes();
+            const QVector<QPointF> positions = run.positions();
+            for (int i = 0; i < glyphs.size() && i < positions.size(); ++i)
+                area |= font.boundingRect(glyphs[i]).translated(positions[i]);
+        }
+        return area.translated(topLeft).adjusted(-2, -2, 2, 2);
+    };
+    LabelImageCache::instance().draw(painter, key, topLeft, bounds, [&](QPainter *target) {
+        target->save();
+        layout.draw(target, topLeft, {}, QRectF());
+        target->restore();
+    });
+}
+
+void paintLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
     bool hovered)
 {
     painter->save();
@@ -110,6 +153,42 @@ void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painte
         emphasised ? DLGraphicsItemRenderer::darkMarkBrush() : DLGraphicsItemRenderer::markBrush());
     painter->drawPolygon(arrow);
     painter->restore();
+}
+
+void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
+    bool hovered)
+{
+    const bool halo = hovered && !emphasised;
+    const struct
+    {
+        QPointF points[8];
+        QRgb fill;
+        int flags;
+    } shape {{renderer.arrowBase(), renderer.corner(), renderer.end(), renderer.control1(),
+                 renderer.control2(), renderer.arrowTip(), renderer.arrowCorner1(),
+                 renderer.arrowCorner2()},
+        (emphasised ? DLGraphicsItemRenderer::darkMarkBrush() : DLGraphicsItemRenderer::markBrush())
+            .color()
+            .rgba(),
+        int(renderer.isCurved()) | int(emphasised) << 1 | int(halo) << 2};
+    QByteArray key;
+    key.reserve(200);
+    key.append("leader", 7);
+    key.append(reinterpret_cast<const char *>(&shape), int(sizeof shape));
+    appendPen(&key,
+        emphasised ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen());
+    if (halo)
+        appendPen(&key, DLGraphicsItemRenderer::whiteHaloPen());
+    const auto bounds = [&] {
+        const qreal reach
+            = (halo ? DLGraphicsItemRenderer::whiteHaloPen().widthF() : 1.0) / 2 + 2.0;
+        return renderer.leaderPath()
+            .boundingRect()
+            .united(renderer.arrowTriangle().boundingRect())
+            .adjusted(-reach, -reach, reach, reach);
+    };
+    LabelImageCache::instance().draw(painter, key, QPointF(), bounds,
+        [&](QPainter *target) { paintLeader(renderer, target, emphasised, hovered); });
 }
 
 QPainterPath calloutPath(const DLGraphicsTextDrawItemRenderer &renderer)

@@ -8,6 +8,7 @@
 class DLGraphicsItemRenderer;
 class DLGraphicsTextDrawItemRenderer;
 class QPainter;
+class QTextLayout;
 
 // The renderer's label text in the mark colour over a white outline, readable on any image;
 // offset moves both outline and text. Drawn from the label image cache where that gives the
@@ -18,8 +19,18 @@ void drawOutlinedLabel(const DLGraphicsItemRenderer &renderer, QPainter *painter
 // The outlined label painted directly, text in the label rectangle: what the cache keeps.
 void paintOutlinedLabel(const QRectF &label, const QString &text, QPainter *painter, bool selected);
 
-// The leader and arrowhead of a callout mark.
+// A laid-out text at topLeft in the painter's pen, as QTextLayout::draw gives it. Drawn from the
+// label image cache where that gives the same pixels: its key is the text, the font, the lines
+// and the pen, so a new text, wrap width, font or mark colour never meets an old image.
+void drawLaidOutText(const QTextLayout &layout, const QPointF &topLeft, QPainter *painter);
+
+// The leader and arrowhead of a callout mark, from the label image cache where that gives the
+// same pixels.
 void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
+    bool hovered);
+
+// The leader and arrowhead painted directly: what the cache keeps.
+void paintLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
     bool hovered);
 
 // The leader plus the arrowhead triangle: where a callout mark can be grabbed.

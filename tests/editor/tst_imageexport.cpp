@@ -5,9 +5,12 @@
 #include "canvas/dlgraphicsscene.h"
 #include "deployment.h"
 #include "editor/imageexport.h"
+#include "marks/dlmarktypes.h"
+#include "marks/markrecord.h"
 
 #include <QGraphicsView>
 #include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -23,6 +26,27 @@ QImage samplePicture(const QSize &size)
                              : qRgba(0, 0, 255, 128));
     }
     return image;
+}
+
+// One mark of every kind, and a length, a rectangle and a comment cut by the picture's edges.
+MarkRecordList marksOfEveryKind(const QSize &size)
+{
+    const QPointF mid(size.width() / 2, size.height() / 2);
+    const QPointF outside(size.width() + 20, size.height() + 15);
+    const QList<MarkRecord> marks {
+        {MarkLength, 1, QPointF(3, 5), QPointF(size.width() - 4, 5), {}, 100},
+        {MarkLength, 2, QPointF(6, 2), QPointF(6, size.height() + 30), {}, 100},
+        {MarkRect, 3, QPointF(10, 12), mid, {}, -1},
+        {MarkRect, 4, mid, outside, {}, -1},
+        {MarkColorPick, 5, mid, mid + QPointF(25, -20), {}, -1},
+        {MarkComments, 6, QPointF(15, size.height() - 10), mid - QPointF(40, -10),
+            "Padding\n8 px on both sides", 70},
+        {MarkComments, 7, mid, QPointF(size.width() - 5, 8), "Past the right edge", -1},
+    };
+    MarkRecordList records;
+    for (const MarkRecord &mark : marks)
+        records.append(new MarkRecord(mark));
+    return records;
 }
 } // namespace
 
@@ -69,6 +93,47 @@ private slots:
             QCOMPARE(reader.text("home"), QStringLiteral(DIMLET_HOME_URL));
             QCOMPARE(back.convertToFormat(QImage::Format_ARGB32), picture);
         }
+    }
+
+    void sameAsThePlainComposition_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<double>("pixelRatio");
+        QTest::newRow("opaque picture") << int(QImage::Format_RGB32) << 1.0;
+        QTest::newRow("transparent and half transparent areas")
+            << int(QImage::Format_ARGB32) << 1.0;
+        QTest::newRow("premultiplied") << int(QImage::Format_ARGB32_Premultiplied) << 1.0;
+        QTest::newRow("24-bit picture") << int(QImage::Format_RGB888) << 1.0;
+        QTest::newRow("twice the pixel ratio") << int(QImage::Format_ARGB32) << 2.0;
+    }
+
+    // The export takes short cuts over some pictures; its pixels and its file must stay those
+    // of the plain composition: transparent, the picture drawn over it, then the marks.
+    void sameAsThePlainComposition()
+    {
+        QFETCH(int, format);
+        QFETCH(double, pixelRatio);
+        const QSize size(181, 97);
+        QVERIFY(samplePicture(size).save(dir.filePath("plain.png")));
+        DLGraphicsScene scene;
+        QGraphicsView view(&scene);
+        MarkRecordList records = marksOfEveryKind(size);
+        QVERIFY(scene.loadDocument(records, dir.filePath("plain.png"), 8));
+        clearMarkRecords(records);
+        scene.image = samplePicture(size).convertToFormat(QImage::Format(format));
+        scene.image.setDevicePixelRatio(pixelRatio);
+
+        QImage plain(size, QImage::Format_ARGB32_Premultiplied);
+        plain.fill(Qt::transparent);
+        QPainter painter(&plain);
+        scene.renderTo(&painter);
+        painter.end();
+        const QImage exported = buildExportImage(&scene);
+        QVERIFY(plain != scene.image.convertToFormat(plain.format()));
+        QCOMPARE(exported, plain);
+        QVERIFY(exportImage(exported, dir.filePath("composed.png")));
+        QVERIFY(exportImage(plain, dir.filePath("plain-out.png")));
+        QCOMPARE(fileBytes(dir.filePath("composed.png")), fileBytes(dir.filePath("plain-out.png")));
     }
 
     void failedWriteKeepsTheOldFile()
