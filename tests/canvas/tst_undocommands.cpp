@@ -5,25 +5,10 @@
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlmovecommand.h"
 #include "canvas/dltextchangecommand.h"
-#include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicstextdrawitemrenderer.h"
+#include "scenetest.h"
 
 namespace {
-int markCount(const QGraphicsScene &scene)
-{
-    int count = 0;
-    for (QGraphicsItem *item : scene.items())
-        count += isMarkItemType(item->type()) ? 1 : 0;
-    return count;
-}
-
-QLineF pointsOf(const DLGraphicsItem *mark)
-{
-    QPointF a, b;
-    mark->points(&a, &b);
-    return {a, b};
-}
-
 // Presses, drags and releases a mark as the scene does, then records the change.
 void dragMark(DLGraphicsScene &scene, DLGraphicsItem *mark, int part, QPointF from, QPointF to)
 {
@@ -71,15 +56,15 @@ private slots:
         DLGraphicsScene scene;
         scene.nextZValue = 3.0;
         DLGraphicsItem *mark = drawMark(scene, type, {50, 50}, {90, 56});
-        QCOMPARE(markCount(scene), 1); // the push's first redo adds nothing
+        QCOMPARE(marksOf(scene).size(), 1); // the push's first redo adds nothing
         const QLineF points = pointsOf(mark);
         const QString created = mark->text();
         scene.undo();
-        QCOMPARE(markCount(scene), 0);
+        QCOMPARE(marksOf(scene).size(), 0);
         scene.redo();
         mark = scene.findMarkByOrder(3);
         QVERIFY(mark);
-        QCOMPARE(markCount(scene), 1);
+        QCOMPARE(marksOf(scene).size(), 1);
         QCOMPARE(mark->markType(), type);
         QCOMPARE(pointsOf(mark), points);
         QCOMPARE(mark->text(), created);
@@ -96,7 +81,7 @@ private slots:
         const QRectF shownLabel = mark->labelSceneRect();
         mark->setSelected(true);
         scene.deleteSelectedMarks();
-        QCOMPARE(markCount(scene), 0);
+        QCOMPARE(marksOf(scene).size(), 0);
         QVERIFY(dynamic_cast<const DLDeleteCommand *>(scene.undoStack.command(1)));
         scene.undo();
         mark = scene.findMarkByOrder(3);
@@ -108,7 +93,7 @@ private slots:
         QCOMPARE(mark->maxWidth(), shownWidth);
         QCOMPARE(mark->labelSceneRect(), shownLabel);
         scene.redo();
-        QCOMPARE(markCount(scene), 0);
+        QCOMPARE(marksOf(scene).size(), 0);
     }
 
     void moveHistory()
@@ -189,11 +174,11 @@ private slots:
         if (kind != QLatin1String("no scene"))
             command->setScene(&scene);
         scene.undoStack.push(command);
-        QCOMPARE(markCount(scene), 1);
+        QCOMPARE(marksOf(scene).size(), 1);
         scene.undo();
-        QCOMPARE(markCount(scene), afterUndo);
+        QCOMPARE(marksOf(scene).size(), afterUndo);
         scene.redo();
-        QCOMPARE(markCount(scene), afterRedo);
+        QCOMPARE(marksOf(scene).size(), afterRedo);
         QCOMPARE(pointsOf(other), otherPoints);
         QCOMPARE(other->text(), QStringLiteral("Comments"));
     }
