@@ -28,6 +28,15 @@ DLGraphicsItem *drawMark(DLGraphicsScene &scene, int type, QPointF from, QPointF
     dragMark(scene, mark, defaultHitPart(type), from, to);
     return mark;
 }
+// The marks as comparable text: kind, points, text, z value, width value and label.
+QString stateOf(const DLGraphicsScene &scene)
+{
+    QString state;
+    for (const DLGraphicsItem *m : marksOf(scene))
+        QDebug(&state) << m->markType() << pointsOf(m) << m->text() << m->zValue()
+                       << m->orderNumber() << m->maxWidth() << m->labelSceneRect();
+    return state;
+}
 } // namespace
 
 class TestUndoCommands : public QObject
@@ -55,43 +64,29 @@ private slots:
         QFETCH(double, width);
         DLGraphicsScene scene;
         scene.nextZValue = 3.0;
-        DLGraphicsItem *mark = drawMark(scene, type, {50, 50}, {90, 56});
+        drawMark(scene, type, {50, 50}, {90, 56});
         QCOMPARE(marksOf(scene).size(), 1); // the push's first redo adds nothing
-        const QLineF points = pointsOf(mark);
-        const QString created = mark->text();
+        const QString created = stateOf(scene);
         scene.undo();
         QCOMPARE(marksOf(scene).size(), 0);
         scene.redo();
-        mark = scene.findMarkByOrder(3);
-        QVERIFY(mark);
-        QCOMPARE(marksOf(scene).size(), 1);
-        QCOMPARE(mark->markType(), type);
-        QCOMPARE(pointsOf(mark), points);
-        QCOMPARE(mark->text(), created);
-        QCOMPARE(mark->zValue(), 3.0);
+        QCOMPARE(stateOf(scene), created);
         QCOMPARE(scene.nextZValue, 4.0);
 
+        DLGraphicsItem *mark = scene.findMarkByOrder(3);
         if (!text.isEmpty())
             mark->setText(text);
         if (width > 0) // as the width grip does it
             static_cast<DLGraphicsTextDrawItemRenderer *>(mark->renderer())->setMaxWidth(width);
         mark->refresh();
-        const double shownWidth = mark->maxWidth();
-        QVERIFY(width < 0 || shownWidth == width);
-        const QRectF shownLabel = mark->labelSceneRect();
+        QVERIFY(width < 0 || mark->maxWidth() == width);
+        const QString shown = stateOf(scene);
         mark->setSelected(true);
         scene.deleteSelectedMarks();
         QCOMPARE(marksOf(scene).size(), 0);
         QVERIFY(dynamic_cast<const DLDeleteCommand *>(scene.undoStack.command(1)));
         scene.undo();
-        mark = scene.findMarkByOrder(3);
-        QVERIFY(mark);
-        QCOMPARE(mark->markType(), type);
-        QCOMPARE(pointsOf(mark), points);
-        QCOMPARE(mark->text(), text.isEmpty() ? created : text);
-        QCOMPARE(mark->zValue(), 3.0);
-        QCOMPARE(mark->maxWidth(), shownWidth);
-        QCOMPARE(mark->labelSceneRect(), shownLabel);
+        QCOMPARE(stateOf(scene), shown);
         scene.redo();
         QCOMPARE(marksOf(scene).size(), 0);
     }
