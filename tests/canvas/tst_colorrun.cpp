@@ -79,13 +79,6 @@ private slots:
         for (int x = 0; x < 6; ++x)
             alphas.setPixel(x, 0, qRgba(30, 60, 90, (x * 97) % 256));
         row("alpha differences never end a run", alphas, {3, 0}, true, {0, 0}, {5, 0});
-        // Stored premultiplied, (200,120,40) at half alpha has the values of opaque (100,60,20).
-        QImage twins = filled(5, 1, qRgb(100, 60, 20));
-        twins.setPixel(2, 0, qRgba(200, 120, 40, 128));
-        twins.setPixel(3, 0, qRgba(200, 120, 40, 128));
-        row("premultiplied translucent colour differs from its dark twin",
-            twins.convertToFormat(QImage::Format_ARGB32_Premultiplied), {2, 0}, true, {2, 0},
-            {3, 0});
         QImage allAlphas(255, 1, QImage::Format_ARGB32);
         for (int x = 0; x < 255; ++x)
             allAlphas.setPixel(x, 0, qRgba(200, 120, 40, x + 1));

@@ -2,40 +2,35 @@
 
 #include "canvas/dlcreatecommand.h"
 #include "canvas/dlgraphicsscene.h"
+#include "canvas/dlgraphicstextitem.h"
 #include "canvas/dlmovecommand.h"
 #include "canvas/guidegeometry.h"
-#include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsitemrenderer.h"
-#include "scenemouse.h"
+#include "scenetest.h"
 
 #include <QGraphicsPathItem>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextCursor>
 
 namespace {
 const char *invalidMessage = "mouseReleaseEvent--> remove invalid operation.";
-
-QList<DLGraphicsItem *> marksOf(const QGraphicsScene &scene)
-{
-    QList<DLGraphicsItem *> marks;
-    for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
-        if (isMarkItemType(item->type()))
-            marks << static_cast<DLGraphicsItem *>(item);
-    }
-    return marks;
-}
-
-QLineF pointsOf(const DLGraphicsItem *mark)
-{
-    QPointF a, b;
-    mark->points(&a, &b);
-    return {a, b};
-}
 
 // A settled horizontal length mark, as undo brings one back.
 DLGraphicsItem *addLength(DLGraphicsScene &scene, int order, QPointF a, QPointF b)
 {
     scene.recreateMark(order, MarkLength, QString(), a, b);
     return scene.findMarkByOrder(order);
+}
+
+// Typed into the scene as key presses; a line feed is Return, 0x7f is Delete.
+void type(QGraphicsScene &scene, const QString &text)
+{
+    for (const QChar ch : text) {
+        const int key = ch == '\n' ? Qt::Key_Return : ch == '\x7f' ? Qt::Key_Delete : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key ? QString() : QString(ch));
+        QApplication::sendEvent(&scene, &press);
+    }
 }
 } // namespace
 
@@ -110,11 +105,6 @@ private slots:
         const QLineF still(10, 10, 60, 10);
         QTest::newRow("body moves the mark")
             << mark << left << false << body << QPointF(45, 30) << QLineF(20, 30, 70, 30);
-        QTest::newRow("end handle stretches along the axis")
-            << mark << left << false << QPointF(65, 10) << QPointF(85, 40)
-            << QLineF(10, 10, 80, 10);
-        QTest::newRow("start handle dragged past the end swaps the ends")
-            << mark << left << false << QPointF(5, 10) << QPointF(75, 10) << QLineF(60, 10, 80, 10);
         QTest::newRow("start dragged onto the end removes the mark")
             << mark << left << false << QPointF(5, 10) << QPointF(55, 10) << QLineF();
         QTest::newRow("move mode edits nothing")
@@ -201,6 +191,79 @@ private slots:
         mouse.release({12, 50});
         QVERIFY(!scene.guideLine1 && !scene.guideLine2);
         QCOMPARE(scene.items().size(), 1);
+    }
+
+    void commentEditEnds_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        const QString twoLines = QStringLiteral("Door\n2 m");
+        QTest::newRow("Finish Edit") << "finish" << twoLines << twoLines;
+        QTest::newRow("a press elsewhere, which makes no mark") << "press" << twoLines << twoLines;
+        QTest::newRow("switching to move mode") << "move mode" << twoLines << twoLines;
+        QTest::newRow("losing the keyboard focus") << "focus" << twoLines << twoLines;
+        QTest::newRow("emptied text becomes one blank") << "press"
+                                                        << "\x7f"
+                                                        << " ";
+        QTest::newRow("unchanged text still records") << "finish"
+                                                      << ""
+                                                      << "Comments";
+    }
+
+    // A comment placed in an active window opens the editor on it.
+    void commentEditEnds()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        DLGraphicsScene scene;
+        scene.setSceneRect(-100, -100, 800, 600);
+        scene.setMode(ModeMark);
+        scene.setToolType(ToolComment);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&scene, &activate);
+        DLGraphicsItemRenderer::setMarkColor(0xFFFF0000);
+        QSignalSpy states(&scene, &DLGraphicsScene::textEditStateChanged);
+        SceneMouse mouse(&scene);
+        mouse.click({100, 100});
+        DLGraphicsItem *mark = scene.findMarkByOrder(0);
+        DLGraphicsTextItem *editor = scene.textEditor;
+        QVERIFY(mark && editor && editor->hasFocus());
+        QCOMPARE(editor->related, mark);
+        QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("Comments"));
+        QCOMPARE(editor->pos(), mark->labelSceneRect().topLeft());
+        QCOMPARE(editor->textWidth(), mark->maxWidth());
+        QCOMPARE(editor->defaultTextColor(), QColor(0xFFFF0000));
+        QCOMPARE(states.count(), 1);
+        QVERIFY(states.at(0).at(0).toBool());
+        QCOMPARE(scene.undoStack.count(), 1); // the creation, recorded before the edit
+        QVERIFY(scene.hasMarks());
+        type(scene, typed);
+        if (how == QLatin1String("press")) {
+            mouse.click({400, 300});
+        } else if (how == QLatin1String("move mode")) {
+            scene.finishEditingAndDeselect();
+        } else if (how == QLatin1String("focus")) {
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(&scene, &out);
+        } else {
+            scene.makeEditorFinishEditing();
+        }
+        QVERIFY(!scene.textEditor);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const QGraphicsItem *item : scene.items())
+            QVERIFY(item->type() != 75622);
+        QCOMPARE(mark->text(), text);
+        QCOMPARE(states.count(), 2);
+        QVERIFY(!states.at(1).at(0).toBool());
+        QVERIFY(scene.modified);
+        QCOMPARE(scene.undoStack.count(), 2);
+        QCOMPARE(marksOf(scene).size(), 1);
+        scene.undo();
+        QCOMPARE(mark->text(), QStringLiteral("Comments"));
+        scene.redo();
+        QCOMPARE(mark->text(), text);
     }
 
     void visibleSceneRect_data()

@@ -5,25 +5,10 @@
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlmovecommand.h"
 #include "canvas/dltextchangecommand.h"
-#include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicstextdrawitemrenderer.h"
+#include "scenetest.h"
 
 namespace {
-int markCount(const QGraphicsScene &scene)
-{
-    int count = 0;
-    for (QGraphicsItem *item : scene.items())
-        count += isMarkItemType(item->type()) ? 1 : 0;
-    return count;
-}
-
-QLineF pointsOf(const DLGraphicsItem *mark)
-{
-    QPointF a, b;
-    mark->points(&a, &b);
-    return {a, b};
-}
-
 // Presses, drags and releases a mark as the scene does, then records the change.
 void dragMark(DLGraphicsScene &scene, DLGraphicsItem *mark, int part, QPointF from, QPointF to)
 {
@@ -42,6 +27,15 @@ DLGraphicsItem *drawMark(DLGraphicsScene &scene, int type, QPointF from, QPointF
     scene.nextZValue += 1.0;
     dragMark(scene, mark, defaultHitPart(type), from, to);
     return mark;
+}
+// The marks as comparable text: kind, points, text, z value, width value and label.
+QString stateOf(const DLGraphicsScene &scene)
+{
+    QString state;
+    for (const DLGraphicsItem *m : marksOf(scene))
+        QDebug(&state) << m->markType() << pointsOf(m) << m->text() << m->zValue()
+                       << m->orderNumber() << m->maxWidth() << m->labelSceneRect();
+    return state;
 }
 } // namespace
 
@@ -70,45 +64,31 @@ private slots:
         QFETCH(double, width);
         DLGraphicsScene scene;
         scene.nextZValue = 3.0;
-        DLGraphicsItem *mark = drawMark(scene, type, {50, 50}, {90, 56});
-        QCOMPARE(markCount(scene), 1); // the push's first redo adds nothing
-        const QLineF points = pointsOf(mark);
-        const QString created = mark->text();
+        drawMark(scene, type, {50, 50}, {90, 56});
+        QCOMPARE(marksOf(scene).size(), 1); // the push's first redo adds nothing
+        const QString created = stateOf(scene);
         scene.undo();
-        QCOMPARE(markCount(scene), 0);
+        QCOMPARE(marksOf(scene).size(), 0);
         scene.redo();
-        mark = scene.findMarkByOrder(3);
-        QVERIFY(mark);
-        QCOMPARE(markCount(scene), 1);
-        QCOMPARE(mark->markType(), type);
-        QCOMPARE(pointsOf(mark), points);
-        QCOMPARE(mark->text(), created);
-        QCOMPARE(mark->zValue(), 3.0);
+        QCOMPARE(stateOf(scene), created);
         QCOMPARE(scene.nextZValue, 4.0);
 
+        DLGraphicsItem *mark = scene.findMarkByOrder(3);
         if (!text.isEmpty())
             mark->setText(text);
         if (width > 0) // as the width grip does it
             static_cast<DLGraphicsTextDrawItemRenderer *>(mark->renderer())->setMaxWidth(width);
         mark->refresh();
-        const double shownWidth = mark->maxWidth();
-        QVERIFY(width < 0 || shownWidth == width);
-        const QRectF shownLabel = mark->labelSceneRect();
+        QVERIFY(width < 0 || mark->maxWidth() == width);
+        const QString shown = stateOf(scene);
         mark->setSelected(true);
         scene.deleteSelectedMarks();
-        QCOMPARE(markCount(scene), 0);
+        QCOMPARE(marksOf(scene).size(), 0);
         QVERIFY(dynamic_cast<const DLDeleteCommand *>(scene.undoStack.command(1)));
         scene.undo();
-        mark = scene.findMarkByOrder(3);
-        QVERIFY(mark);
-        QCOMPARE(mark->markType(), type);
-        QCOMPARE(pointsOf(mark), points);
-        QCOMPARE(mark->text(), text.isEmpty() ? created : text);
-        QCOMPARE(mark->zValue(), 3.0);
-        QCOMPARE(mark->maxWidth(), shownWidth);
-        QCOMPARE(mark->labelSceneRect(), shownLabel);
+        QCOMPARE(stateOf(scene), shown);
         scene.redo();
-        QCOMPARE(markCount(scene), 0);
+        QCOMPARE(marksOf(scene).size(), 0);
     }
 
     void moveHistory()
@@ -189,11 +169,11 @@ private slots:
         if (kind != QLatin1String("no scene"))
             command->setScene(&scene);
         scene.undoStack.push(command);
-        QCOMPARE(markCount(scene), 1);
+        QCOMPARE(marksOf(scene).size(), 1);
         scene.undo();
-        QCOMPARE(markCount(scene), afterUndo);
+        QCOMPARE(marksOf(scene).size(), afterUndo);
         scene.redo();
-        QCOMPARE(markCount(scene), afterRedo);
+        QCOMPARE(marksOf(scene).size(), afterRedo);
         QCOMPARE(pointsOf(other), otherPoints);
         QCOMPARE(other->text(), QStringLiteral("Comments"));
     }

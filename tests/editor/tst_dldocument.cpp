@@ -29,18 +29,15 @@ QString describe(const MarkRecord &r)
         .join(' ');
 }
 
-QStringList describe(const MarkRecordList &records)
+QString describe(const MarkRecord *r)
 {
-    QStringList lines;
-    for (const MarkRecord *r : records)
-        lines << describe(*r);
-    return lines;
+    return describe(*r);
 }
 
-QStringList describe(const QVector<MarkRecord> &records)
+template<typename List> QStringList describeAll(const List &records)
 {
     QStringList lines;
-    for (const MarkRecord &r : records)
+    for (const auto &r : records)
         lines << describe(r);
     return lines;
 }
@@ -118,13 +115,9 @@ private slots:
         QTest::addColumn<double>("nextZ");
         using Marks = QVector<MarkRecord>;
         QTest::newRow("no marks") << Marks() << 0.0;
-        QTest::newRow("every kind, topmost first") << Marks {
-            {3, 7, {40, 50}, {90, 20}, "wrap me", 120}, {2, 6, {12, 13}, {12, 13}, "", -1},
-            {1, 3, {0, 0}, {639, 479}, "", -1},
-            {0, 1, {5, 8}, {5, 300}, "", 1}} << 8.0;
-        QTest::newRow("points past the edges")
-            << Marks {{1, 0, {-5, -7}, {2000, 3000}, "", -1}} << 1.0;
-        QTest::newRow("fractional z-values") << Marks {{0, 2.5, {1, 1}, {9, 1}, "", -1}} << 3.75;
+        QTest::newRow("every kind, topmost first, fractional z, points past the edges") << Marks {
+            {3, 7.5, {40, 50}, {90, 20}, "wrap me", 120}, {2, 6, {12, 13}, {12, 13}, "", -1},
+            {1, 3, {-5, -7}, {2000, 3000}, "", -1}, {0, 1, {5, 8}, {5, 300}, "", 1}} << 8.25;
         QTest::newRow("comment with line breaks and non-latin letters")
             << Marks {{3, 0, {1, 2}, {3, 4}, "Zeile 1\nÄnderung ✓ 日本語", 200.5}} << 1.0;
     }
@@ -144,7 +137,7 @@ private slots:
         QCOMPARE(result.picturePath, tempDir + "/canvas picture.bmp");
         QCOMPARE(fileBytes(result.picturePath), picture);
         QCOMPARE(result.zValue, nextZ);
-        QCOMPARE(describe(result.records), describe(marks));
+        QCOMPARE(describeAll(result.records), describeAll(marks));
     }
 
     // doc() is a document of a full length mark, its keys and the mark's changed as given;
@@ -166,7 +159,6 @@ private slots:
         const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
         row("complete document") << doc({}) << QString() << "pic.png" << one;
 
-        row("min of the running version") << doc({{"min", 10000}}) << QString() << "pic.png" << one;
         row("no min") << doc({{"min", gone}}) << QString() << "pic.png" << one;
         row("min one patch above") << doc({{"min", 10001}}) << tooNew.arg("1.0.1") << "" << none;
         row("min one minor above") << doc({{"min", 10010}}) << tooNew.arg("1.1.0") << "" << none;
@@ -252,7 +244,7 @@ private slots:
         const DocumentReadResult result = readDocumentFile(docs + "/doc.dld", tempDir);
         QCOMPARE(documentErrorMessage(result.error, result.minVersionCode), expected);
         QCOMPARE(result.picturePath, picture.isEmpty() ? QString() : tempDir + '/' + picture);
-        QCOMPARE(describe(result.records), records);
+        QCOMPARE(describeAll(result.records), records);
         if (!picture.isEmpty()) {
             QCOMPARE(fileBytes(result.picturePath), pictureBytes("png"));
             files << "level1/level2/tmp/" + picture;
@@ -279,8 +271,6 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<int>("sizeLimit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("target below a file") << "old.dld/new.dld"
-                                             << "p.bmp" << 0 << outputFailed;
         QTest::newRow("target in a missing folder") << "gone/new.dld"
                                                     << "p.bmp" << 0 << outputFailed;
         QTest::newRow("disk full half way") << "old.dld"

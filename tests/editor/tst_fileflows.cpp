@@ -108,14 +108,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QJsonObject newer = documentObject("p.png");
-        newer.insert("min", 10010);
         QTest::newRow("missing file") << QByteArray() << "Could not open document file.";
-        QTest::newRow("zero bytes") << QByteArray("") << "Could not read document file.";
-        QTest::newRow("version too new")
-            << documentBytes(newer)
-            << "This document request min version '1.1.0'. which you are using '1.0.0'.  File "
-               "can not open. Please update application.";
         QTest::newRow("damaged data block") << block(pictureBytes("png")) + block("no json")
                                             << "Could not parse image data. Open Failed. :(";
     }

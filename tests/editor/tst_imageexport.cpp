@@ -64,7 +64,6 @@ private slots:
         QTest::addColumn<QByteArray>("format");
         QTest::newRow("png at zoom 300") << "out.png" << 3.0 << QByteArray("png");
         QTest::newRow("jpeg at zoom 25") << "out.jpeg" << 0.25 << QByteArray("jpeg");
-        QTest::newRow("bmp") << "out.bmp" << 1.0 << QByteArray("bmp");
     }
 
     void exported()

@@ -3,9 +3,13 @@
 #include "canvas/dlcreatecommand.h"
 #include "canvas/dldeletecommand.h"
 #include "canvas/dlmovecommand.h"
+#include "canvas/scenetest.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsitemrenderer.h"
+#include "marks/dlgraphicslengthitemrenderer.h"
+#include "stubnotifyhandle.h"
 
+#include <cmath>
 #include <memory>
 
 Q_DECLARE_METATYPE(PendingChange)
@@ -70,10 +74,8 @@ private slots:
             auto item = mark(type);
             item->pressAt({30, 20}, 9);
             item->dragTo(QPointF(30, 20) + delta, 9);
-            QPointF a, b;
-            item->points(&a, &b);
-            QCOMPARE(QLineF(a, b), QLineF(10, 20, 60, 20).translated(moved));
-            QCOMPARE(item->pos(), a);
+            QCOMPARE(pointsOf(item.get()), QLineF(10, 20, 60, 20).translated(moved));
+            QCOMPARE(item->pos(), QPointF(10, 20) + moved);
         }
     }
 
@@ -112,16 +114,108 @@ private slots:
             item->pressAt({30, 20}, part);
             item->releaseAt(release, part);
             QCOMPARE(item->pendingChange(), after);
-            if (release == QPointF(30, 20)) {
-                QPointF a, b;
-                item->points(&a, &b);
-                QCOMPARE(QLineF(a, b), QLineF(10, 20, 60, 20));
-            }
+            if (release == QPointF(30, 20))
+                QCOMPARE(pointsOf(item.get()), QLineF(10, 20, 60, 20));
             QCOMPARE(takeCommand(*item, false), kind);
             QCOMPARE(takeCommand(*item, false), QString());
             item->setPendingChange(PendingChange::Created); // deleting wins over what is owed
             QCOMPARE(takeCommand(*item, true), QStringLiteral("delete"));
         }
+    }
+
+    void lengthLabelLayout_data()
+    {
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<double>("len");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("split");
+        QTest::addColumn<double>("offset"); // when not split: below, or left of, the line
+        QTest::newRow("9 across reads 10, inclusive") << false << 9.0 << "10" << false << 2.0;
+        QTest::newRow("30 across: label under the line") << false << 30.0 << "31" << false << 2.0;
+        QTest::newRow("31 across: label on a broken line") << false << 31.0 << "32" << true << 0.0;
+        QTest::newRow("0 across: label 6 below") << false << 0.0 << "1" << false << 6.0;
+        QTest::newRow("9 down: label 8 left") << true << 9.0 << "10" << false << 8.0;
+        QTest::newRow("10 down: label 4 left") << true << 10.0 << "11" << false << 4.0;
+        QTest::newRow("31 down: label on a broken line") << true << 31.0 << "32" << true << 0.0;
+    }
+
+    void lengthLabelLayout()
+    {
+        QFETCH(bool, vertical);
+        QFETCH(double, len);
+        QFETCH(QString, text);
+        QFETCH(bool, split);
+        QFETCH(double, offset);
+        StubNotifyHandle handle;
+        DLGraphicsLengthItemRenderer r;
+        const QPointF along = vertical ? QPointF(0, 1) : QPointF(1, 0);
+        r.init(&handle, QPointF(10, 20), QPointF(10, 20) + along * len, QString(), 100.0);
+        QCOMPARE(r.text(), text);
+        QCOMPARE(r.isSplit(), split);
+        const QRect tb = QFontMetrics(DLGraphicsItemRenderer::labelFont()).boundingRect(text);
+        const QRectF label = r.labelRect();
+        QCOMPARE(label.size(), QSizeF(tb.width() + 2, tb.height()));
+        const double extent = vertical ? label.height() : label.width();
+        const double start = vertical ? label.y() : label.x();
+        QCOMPARE(start, std::round(len * 0.5 - extent * 0.5));
+        if (split) {
+            const double across = vertical ? label.x() : label.y();
+            QCOMPARE(across, -std::round((vertical ? label.width() : label.height()) * 0.5));
+            QCOMPARE(r.gapStart(), along * (start - 2));
+            QCOMPARE(r.gapEnd(), along * (start + extent + 2));
+        } else {
+            QCOMPARE(vertical ? -label.right() : label.y(), offset);
+        }
+    }
+
+    // A new mark's first drag snaps to the dominant axis and orders its ends; once the axis is
+    // fixed each end moves along it only. Presses on handle corners check the handles' places.
+    void lengthDrag_data()
+    {
+        QTest::addColumn<QPointF>("p2"); // from (10, 20) with a width value; none: a new mark
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QLineF>("drag");
+        QTest::addColumn<QLineF>("points");
+        const QPointF h(50, 20);
+        const QPointF v(10, 75);
+        QTest::newRow("drawn backwards")
+            << QPointF() << 2 << QLineF(50, 40, 20, 44) << QLineF(20, 40, 50, 40);
+        QTest::newRow("tie gives horizontal")
+            << QPointF() << 2 << QLineF(10, 10, 30, 30) << QLineF(10, 10, 30, 10);
+        QTest::newRow("tie drawn up-left keeps the start row")
+            << QPointF() << 2 << QLineF(40, 40, 30, 30) << QLineF(30, 40, 40, 40);
+        QTest::newRow("steep drawn upwards keeps the start column")
+            << QPointF() << 2 << QLineF(10, 50, 13, 10) << QLineF(10, 10, 10, 50);
+        QTest::newRow("start across the axis: no change")
+            << h << 1 << QLineF(2, 17, 2, 57) << QLineF(10, 20, 50, 20);
+        QTest::newRow("start right past the end swaps ends")
+            << h << 1 << QLineF(2, 17, 72, 20) << QLineF(50, 20, 80, 20);
+        QTest::newRow("end left past the start swaps ends")
+            << h << 2 << QLineF(59, 24, -1, 24) << QLineF(-10, 20, 10, 20);
+        QTest::newRow("end keeps fractions")
+            << h << 2 << QLineF(59, 24, 69.5, 40) << QLineF(10, 20, 60.5, 20);
+        QTest::newRow("vertical end moves only y")
+            << v << 2 << QLineF(14, 84, 44, 100) << QLineF(10, 20, 10, 91);
+        QTest::newRow("vertical start below the end swaps ends")
+            << v << 1 << QLineF(7, 12, 7, 82) << QLineF(10, 75, 10, 90);
+    }
+
+    void lengthDrag()
+    {
+        QFETCH(QPointF, p2);
+        QFETCH(int, part);
+        QFETCH(QLineF, drag);
+        QFETCH(QLineF, points);
+        std::unique_ptr<DLGraphicsItem> item(p2.isNull()
+                ? DLGraphicsItem::createDefault(MarkLength, drag.p1())
+                : DLGraphicsItem::create(MarkLength, QPointF(10, 20), p2, QString(), 100.0));
+        if (!p2.isNull())
+            QCOMPARE(item->hitTest(drag.p1()), part);
+        item->pressAt(drag.p1(), part);
+        item->dragTo(drag.p2(), part);
+        item->releaseAt(drag.p2(), part);
+        QCOMPARE(pointsOf(item.get()), points);
+        QCOMPARE(item->pos(), points.p1());
     }
 };
 

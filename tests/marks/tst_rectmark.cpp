@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "canvas/dlgraphicsscene.h"
-#include "canvas/scenemouse.h"
+#include "canvas/scenetest.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsrectitemrenderer.h"
 #include "settings/dlsetting.h"
@@ -54,11 +54,7 @@ private slots:
         scene.setMode(ModeMark);
         scene.setToolType(ToolRect);
         SceneMouse(&scene).drag(drag.p1(), drag.p2());
-        QList<DLGraphicsItem *> marks;
-        for (QGraphicsItem *item : scene.items()) {
-            if (isMarkItemType(item->type()))
-                marks << static_cast<DLGraphicsItem *>(item);
-        }
+        const QList<DLGraphicsItem *> marks = marksOf(scene);
         QCOMPARE(marks.size(), 1);
         QCOMPARE(marks.first()->text(), topLeft);
         scene.flipY = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marks/dlgraphicsitem.h"
+
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
@@ -20,10 +22,7 @@ public:
         send(QEvent::GraphicsSceneMousePress, p, m_button, m_button);
     }
     void move(const QPointF &p) { send(QEvent::GraphicsSceneMouseMove, p, Qt::NoButton, m_button); }
-    void release(const QPointF &p)
-    {
-        send(QEvent::GraphicsSceneMouseRelease, p, m_button, Qt::NoButton);
-    }
+    void release(const QPointF &p) { send(QEvent::GraphicsSceneMouseRelease, p, m_button, {}); }
     void drag(const QPointF &from, const QPointF &to)
     {
         press(from);
@@ -54,3 +53,20 @@ private:
     Qt::MouseButton m_button;
     QPointF m_down;
 };
+
+inline QList<DLGraphicsItem *> marksOf(const QGraphicsScene &scene)
+{
+    QList<DLGraphicsItem *> marks;
+    for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
+        if (isMarkItemType(item->type()))
+            marks << static_cast<DLGraphicsItem *>(item);
+    }
+    return marks;
+}
+
+inline QLineF pointsOf(const DLGraphicsItem *mark)
+{
+    QPointF a, b;
+    mark->points(&a, &b);
+    return {a, b};
+}
