@@ -34,6 +34,9 @@ inline bool closeColor(QRgb a, QRgb b)
 class PlainMatch
 {
 public:
+    // Bits that must be equal for two pixels to be the same colour outright.
+    static constexpr QRgb exactBits = 0x00FFFFFFu;
+
     explicit PlainMatch(QRgb reference)
         : reference(reference)
     {
@@ -51,6 +54,8 @@ private:
 class PremultipliedMatch
 {
 public:
+    static constexpr QRgb exactBits = 0xFFFFFFFFu;
+
     explicit PremultipliedMatch(QRgb reference)
         : reference(reference)
         , referenceRanges(rangesOf(reference))
@@ -109,19 +114,33 @@ template<typename Match> std::pair<int, int> runAround(const PixelLine &line, in
     const uchar *origin = line.first + line.step * at;
     const Match matches(pixelAt(origin));
 
+    // Flat areas are the common case: whole groups of four pixels of exactly the reference
+    // colour are passed with one test before the per-pixel comparison takes over.
+    const QRgb reference = pixelAt(origin);
+    const qptrdiff step = line.step;
+    const auto differInFour = [&](const uchar *a) {
+        return ((pixelAt(a) ^ reference) | (pixelAt(a + step) ^ reference)
+                   | (pixelAt(a + 2 * step) ^ reference) | (pixelAt(a + 3 * step) ^ reference))
+            & Match::exactBits;
+    };
+
     int low = at;
-    const uchar *pixel = origin;
+    while (low >= 4 && !differInFour(line.first + step * (low - 4)))
+        low -= 4;
+    const uchar *pixel = line.first + step * low;
     while (low > 0) {
-        pixel -= line.step;
+        pixel -= step;
         if (!matches(pixelAt(pixel)))
             break;
         --low;
     }
 
     int high = at;
-    pixel = origin;
+    while (high + 4 <= line.count - 1 && !differInFour(line.first + step * (high + 1)))
+        high += 4;
+    pixel = line.first + step * high;
     while (high < line.count - 1) {
-        pixel += line.step;
+        pixel += step;
         if (!matches(pixelAt(pixel)))
             break;
         ++high;

@@ -141,6 +141,69 @@ private slots:
         QCOMPARE(foundEnd, end);
     }
 
+    void matchesAPlainScan_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::newRow("straight ARGB") << int(QImage::Format_ARGB32);
+        QTest::newRow("opaque RGB") << int(QImage::Format_RGB32);
+        QTest::newRow("24-bit, converted a line at a time") << int(QImage::Format_RGB888);
+    }
+
+    // Runs of every length and start, broken by pixels just inside and just outside the
+    // tolerance, must come out as a pixel-by-pixel walk finds them, from every pointer position.
+    void matchesAPlainScan()
+    {
+        QFETCH(int, format);
+        QImage image(37, 23, QImage::Format_ARGB32);
+        quint32 seed = 7;
+        const auto next = [&seed](quint32 range) {
+            return ((seed = seed * 1103515245u + 12345u) >> 16 & 0x7FFF) % range;
+        };
+        for (int y = 0; y < image.height(); ++y) {
+            QRgb colour = qRgb(100, 100, 100);
+            for (int x = 0; x < image.width(); ++x) {
+                const quint32 roll = next(12);
+                if (roll == 0)
+                    colour = qRgb(next(256), 100, 100);
+                const int nudge = roll == 1 ? 1 : roll == 2 ? 2 : 0;
+                image.setPixel(x, y, qRgb(qRed(colour), qGreen(colour), qBlue(colour) - nudge));
+            }
+        }
+        image = image.convertToFormat(QImage::Format(format));
+        const QImage plain = image.convertToFormat(QImage::Format_ARGB32);
+        const auto close = [](QRgb a, QRgb b) {
+            return qAbs(qRed(a) - qRed(b)) <= 1 && qAbs(qGreen(a) - qGreen(b)) <= 1
+                && qAbs(qBlue(a) - qBlue(b)) <= 1;
+        };
+        for (bool horizontal : {true, false}) {
+            const QPoint along = horizontal ? QPoint(1, 0) : QPoint(0, 1);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QPoint p(x, y);
+                    const QRgb reference = plain.pixel(p);
+                    QPoint first = p, last = p;
+                    while (
+                        plain.valid(first - along) && close(plain.pixel(first - along), reference))
+                        first -= along;
+                    while (plain.valid(last + along) && close(plain.pixel(last + along), reference))
+                        last += along;
+                    QPoint start, end;
+                    QVERIFY(::findColorRun(image, p, horizontal, &start, &end));
+                    if (start != first || end != last)
+                        QFAIL(qPrintable(
+                            QStringLiteral("at (%1, %2), %3: got %4..%5, expected %6..%7")
+                                .arg(x)
+                                .arg(y)
+                                .arg(horizontal ? "row" : "column")
+                                .arg(horizontal ? start.x() : start.y())
+                                .arg(horizontal ? end.x() : end.y())
+                                .arg(horizontal ? first.x() : first.y())
+                                .arg(horizontal ? last.x() : last.y())));
+                }
+            }
+        }
+    }
+
     void measurePath_data()
     {
         QTest::addColumn<QPoint>("start");
