@@ -2,7 +2,6 @@
 #include "ui_dleditor.h"
 
 #include "app/calertmsgbox.h"
-#include "app/deferrediconengine.h"
 #include "app/userprompt.h"
 #include "app/version.h"
 #include "canvas/dlgraphicsscene.h"
@@ -54,14 +53,13 @@ const char *const windowStyleSheet
       "background-color: rgb(60, 198, 74); }\n"
       "QFrame[frameShape=\"4\"] { color: black; }\n";
 
-// Read only when something draws it: an offscreen window never does, a desktop at its first show.
 QIcon applicationIcon()
 {
-    QVector<QPair<QString, QSize>> files;
+    QIcon icon;
     for (int side : {16, 32, 48, 64, 128})
-        files.append({QStringLiteral(":/DL/images/DLAppIcon%1.png").arg(side), QSize(side, side)});
-    files.append({QStringLiteral(":/DL/images/DLAppIcon.png"), QSize(256, 256)});
-    return deferredFileIcon(files);
+        icon.addFile(QStringLiteral(":/DL/images/DLAppIcon%1.png").arg(side), QSize(side, side));
+    icon.addFile(QStringLiteral(":/DL/images/DLAppIcon.png"), QSize(256, 256));
+    return icon;
 }
 } // namespace
 
