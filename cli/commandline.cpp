@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "editor/imageexport.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -67,13 +69,6 @@ QString localPathFromArgument(const QString &argument)
     return url.toLocalFile();
 }
 
-bool hasExportSuffix(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("png") || suffix == QLatin1String("jpg")
-        || suffix == QLatin1String("jpeg") || suffix == QLatin1String("bmp");
-}
-
 int parseThumbnailSize(const QString &text)
 {
     // toInt() would also take a sign, blanks and other scripts' digits.
@@ -100,7 +95,7 @@ QString parseRenderArguments(const QStringList &arguments, RenderRequest *reques
     const QString problem = parseInputAndOutput(arguments, &input, &output);
     if (!problem.isEmpty())
         return problem;
-    if (!hasExportSuffix(output))
+    if (exportFormatForPath(output).isEmpty())
         return translated("OUTPUT must end in .png, .jpg, .jpeg or .bmp: %1").arg(output);
     request->input = input;
     request->output = output;

@@ -31,9 +31,6 @@ bool asksForHelp(const QStringList &arguments);
 // The local path a path or file:// URI names; empty when it names no local file.
 QString localPathFromArgument(const QString &argument);
 
-// True when path ends in a suffix an image can be exported as (png, jpg, jpeg, bmp; any case).
-bool hasExportSuffix(const QString &path);
-
 // The thumbnail size SIZE names: a whole number of digits from 1 to maxThumbnailSize;
 // 0 for anything else.
 int parseThumbnailSize(const QString &text);

@@ -13,16 +13,6 @@
 #endif
 
 namespace {
-// Writing to a device, the writer cannot guess the format from a file name.
-QByteArray formatForSuffix(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpeg")
-        || suffix == QLatin1String("jpg") || suffix == QLatin1String("bmp"))
-        return suffix.toLatin1();
-    return QByteArray();
-}
-
 // Pictures that, drawn at the origin, land one to one on every pixel of the export image and
 // whose premultiplied form the drawing computes exactly as a plain copy would.
 bool coversEveryPixelAsIs(const QImage &picture)
@@ -91,6 +81,16 @@ void preferHugePages(QImage *image)
 }
 } // namespace
 
+// Writing to a device, the writer cannot guess the format from a file name.
+QByteArray exportFormatForPath(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpeg")
+        || suffix == QLatin1String("jpg") || suffix == QLatin1String("bmp"))
+        return suffix.toLatin1();
+    return QByteArray();
+}
+
 QImage buildExportImage(DLGraphicsScene *scene)
 {
     if (!scene)
@@ -125,7 +125,7 @@ QImage buildExportImage(DLGraphicsScene *scene)
 
 bool exportImage(const QImage &image, const QString &path)
 {
-    const QByteArray format = formatForSuffix(path);
+    const QByteArray format = exportFormatForPath(path);
     if (image.isNull() || format.isEmpty())
         return false;
     QSaveFile file(path);
