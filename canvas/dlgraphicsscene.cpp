@@ -758,16 +758,10 @@ void DLGraphicsScene::onTrackMouseFreeMoveStart(QPointF pos)
     // A start while a phase runs replaces its preview rather than leaving it on the canvas.
     deleteAndForget(detectPath);
     deleteAndForget(detectLabel);
-    QPoint start;
-    QPoint end;
-    int length = 0;
-    QPainterPath path;
-    if (findColorRun(detectPixel(pos), !capsLockOn(), &start, &end))
-        path = makeMeasurePath(start, end, &length);
-    detectPath = addPath(path, DLGraphicsItemRenderer::darkMarkPen(), QBrush(Qt::white));
-    detectLabel = addPixmap(
-        QPixmap::fromImage(makeLengthLabelImage(length, lenLeftImage, lenMidImage, lenRightImage)));
-    detectLabel->setPos(pos.x(), pos.y() - 28);
+    // Empty until the first look: without a run under the pointer the bracket stays empty.
+    detectPath = addPath(QPainterPath(), DLGraphicsItemRenderer::darkMarkPen(), QBrush(Qt::white));
+    detectLabel = addPixmap(QPixmap());
+    onTrackMouseFreeMovePosChanged(pos);
 }
 
 void DLGraphicsScene::onTrackMouseFreeMovePosChanged(QPointF pos)
