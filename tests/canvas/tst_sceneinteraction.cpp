@@ -48,8 +48,6 @@ private slots:
         const QPointF at(20.6, 30.2);
         QTest::newRow("length click without movement is removed")
             << int(ToolLength) << at << at << QLineF(-1, -1, -1, -1);
-        QTest::newRow("rectangle click makes a point mark")
-            << int(ToolRect) << at << at << QLineF(20, 30, 20, 30);
         QTest::newRow("length drawn backwards, fractions floored")
             << int(ToolLength) << QPointF(50.9, 40.5) << QPointF(20.2, 44.9)
             << QLineF(20, 40, 50, 40);

@@ -160,6 +160,9 @@ private slots:
             << QPointF(5, 40) << true << QPointF(40, 40) << curveDown << true;
         QTest::newRow("straight below counts as left and curves")
             << QPointF(0, 20) << true << QPointF(-20, 20) << curveDown << false;
+        QTest::newRow("steep above to the left: head points down")
+            << QPointF(-5, -40) << true << QPointF(-40, -40)
+            << H {{0, -2}, {-5, -8}, {5, -8}, {0, -8}} << false;
     }
 
     void calloutLayout()
