@@ -12,11 +12,6 @@ QImage filled(int width, int height, QRgb colour)
     return image;
 }
 
-QImage transposed(const QImage &image)
-{
-    return image.transformed(QTransform(0, 1, 1, 0, 0, 0));
-}
-
 QPainterPath lines(std::initializer_list<QLineF> segments)
 {
     QPainterPath path;
@@ -60,20 +55,10 @@ private slots:
         row("run reaching the right border", bar, {59, 9}, true, {30, 9}, {59, 9});
         row("column reaching top and bottom", bar, {24, 5}, false, {24, 0}, {24, 9});
 
-        for (int delta : {1, -1, 2, -2}) {
-            QImage odd = filled(11, 1, grey);
-            odd.setPixel(2, 0, qRgb(100, 100, 100 + delta));
-            odd.setPixel(8, 0, qRgb(100, 100 + delta, 100));
-            const bool inside = qAbs(delta) == 1;
-            const QByteArray name = "blue and green " + QByteArray::number(delta)
-                + (inside ? " stay in the run" : " end the run");
-            row(name, odd, {5, 0}, true, {inside ? 0 : 3, 0}, {inside ? 10 : 7, 0});
-            row(name + ", column", transposed(odd), {0, 5}, false, {0, inside ? 0 : 3},
-                {0, inside ? 10 : 7});
-        }
-        QImage reds = filled(3, 1, qRgb(99, 0, 0));
-        reds.setPixel(2, 0, qRgb(101, 0, 0));
-        row("red 2 apart ends the run", reds, {0, 0}, true, {0, 0}, {1, 0});
+        QImage odd = filled(11, 1, grey);
+        odd.setPixel(2, 0, qRgb(100, 100, 101));
+        odd.setPixel(8, 0, qRgb(100, 100, 102));
+        row("blue 1 apart stays in the run, 2 apart ends it", odd, {5, 0}, true, {0, 0}, {7, 0});
 
         QImage alphas = filled(6, 1, black);
         for (int x = 0; x < 6; ++x)
@@ -86,17 +71,6 @@ private slots:
         row("premultiplied alphas 1..255 of one colour, from alpha 1", premultiplied, {0, 0}, true,
             {0, 0}, {254, 0});
 
-        QImage gradient(21, 1, QImage::Format_ARGB32);
-        for (int x = 0; x < 21; ++x)
-            gradient.setPixel(x, 0, qRgb(50, 50, 100 + x / 2));
-        row("gradient ends where it drifted 2 from the pointed pixel", gradient, {10, 0}, true,
-            {8, 0}, {13, 0});
-
-        QImage dot = filled(7, 7, grey);
-        dot.setPixel(3, 3, white);
-        row("one-pixel run along a row", dot, {3, 3}, true, {3, 3}, {3, 3});
-        row("one-pixel run along a column", dot, {3, 3}, false, {3, 3}, {3, 3});
-
         // Scan lines longer than their pixels: a column must step by the stride.
         const int width = 5, height = 9, stride = 4 * width + 12;
         paddedBuffer = QByteArray(stride * height, char(0x7f));
@@ -106,20 +80,6 @@ private slots:
         padded.setPixel(1, 0, white);
         padded.setPixel(1, 7, white);
         row("column of a picture with padded scan lines", padded, {1, 3}, false, {1, 1}, {1, 6});
-
-        // Other formats are read a line at a time; 7 pixels leave padding in 8- and 24-bit lines.
-        QImage block = filled(7, 3, black);
-        for (int x = 2; x <= 4; ++x) {
-            block.setPixel(x, 0, white);
-            block.setPixel(x, 1, white);
-        }
-        const std::pair<QImage::Format, QByteArray> formats[] = {{QImage::Format_RGB888, "RGB888"},
-            {QImage::Format_Indexed8, "Indexed8"}, {QImage::Format_Grayscale8, "Grayscale8"}};
-        for (const auto &format : formats) {
-            const QImage converted = block.convertToFormat(format.first);
-            row(format.second + " row", converted, {3, 1}, true, {2, 1}, {4, 1});
-            row(format.second + " column", converted, {3, 1}, false, {3, 0}, {3, 1});
-        }
 
         const QImage small = filled(8, 5, grey);
         row("left of the picture", small, {-1, 2}, true, {-7, -7}, {-7, -7});
@@ -189,16 +149,8 @@ private slots:
                         last += along;
                     QPoint start, end;
                     QVERIFY(::findColorRun(image, p, horizontal, &start, &end));
-                    if (start != first || end != last)
-                        QFAIL(qPrintable(
-                            QStringLiteral("at (%1, %2), %3: got %4..%5, expected %6..%7")
-                                .arg(x)
-                                .arg(y)
-                                .arg(horizontal ? "row" : "column")
-                                .arg(horizontal ? start.x() : start.y())
-                                .arg(horizontal ? end.x() : end.y())
-                                .arg(horizontal ? first.x() : first.y())
-                                .arg(horizontal ? last.x() : last.y())));
+                    QCOMPARE(start, first);
+                    QCOMPARE(end, last);
                 }
             }
         }

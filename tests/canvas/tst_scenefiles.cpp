@@ -76,15 +76,10 @@ private slots:
         row("even @2x is halved", "shot@2x.png", {200, 100}, {100, 50}, {-350, -275, 800, 600}, 0);
         row("odd width keeps full size, odd leftover rounds toward zero", "odd@2x.png", {201, 100},
             {201, 100}, {-299, -250, 800, 600}, 1);
-        row("odd height keeps full size", "tall@2x.png", {200, 101}, {200, 101},
-            {-300, -249, 800, 600}, 1);
         row("upper-case X is not retina", "big@2X.png", {200, 100}, {200, 100},
             {-300, -250, 800, 600}, 0);
         row("base name ends at the first dot", "ui@2x.v2.png", {64, 32}, {32, 16},
             {-384, -292, 800, 600}, 0);
-        row("@2x inside the name", "a@2xb.png", {64, 32}, {64, 32}, {-368, -284, 800, 600}, 0);
-        row("wider than the view gets margins", "wide.png", {1000, 300}, {1000, 300},
-            {-100, -150, 1200, 600}, 0);
         row("as large as the view gets margins", "equal.png", {800, 600}, {800, 600},
             {-100, -100, 1000, 800}, 0);
         row("missing file lays out as 0 x 0", "missing.png", {}, {0, 0}, {-400, -300, 800, 600}, 0);
@@ -168,11 +163,7 @@ private slots:
         QTest::newRow("half rounds up") << 1 << 2.5 << 5.0 << "1 z2.5 #3 (5,10)-(40,30) '' w-1";
         QTest::newRow("negative half rounds away from zero")
             << 1 << -2.5 << 5.0 << "1 z-2.5 #-3 (5,10)-(40,30) '' w-1";
-        QTest::newRow("below half rounds down")
-            << 1 << 4.49 << 5.0 << "1 z4.49 #4 (5,10)-(40,30) '' w-1";
         QTest::newRow("type 4 is skipped") << 4 << 1.0 << 5.0 << "";
-        QTest::newRow("negative type is skipped") << -1 << 1.0 << 5.0 << "";
-        QTest::newRow("order beyond int is skipped") << 1 << 1e12 << 5.0 << "";
         QTest::newRow("order not a number is skipped") << 1 << nan << 5.0 << "";
         QTest::newRow("point at infinity is skipped") << 1 << 1.0 << inf << "";
     }

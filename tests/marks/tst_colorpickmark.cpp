@@ -88,8 +88,6 @@ private slots:
         QTest::newRow("right of the picture is white")
             << QPointF(100, 10) << 0 << false << "FFFFFF" << int(ChangedColorFormat)
             << "255,255,255(255)";
-        QTest::newRow("above the picture is white")
-            << QPointF(10, -1) << 0 << false << "FFFFFF" << m << "FFFFFF";
         QTest::newRow("profile: grey 128") << QPointF(50, 10) << 1 << true << "6D6D6D"
                                            << (m | ChangedColorFormat) << "109,109,109(255)";
         QTest::newRow("profile leaves alpha alone")
