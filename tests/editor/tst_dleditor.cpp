@@ -65,15 +65,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("usableWhileEmpty");
-        for (const char *name : {"zoomin_btn", "zoomout_btn", "zoom_slider", "zoomfit_btn",
-                 "ruler_btn", "colorpick_btn", "rect_btn", "comment_btn", "save_btn", "move_btn",
-                 "actionUpdate_Image", "actionSave", "actionSave_As", "actionZoom_In",
-                 "actionZoom_Out", "actionFit_Size", "actionLength", "actionRect",
-                 "actionPick_Color", "actionComment", "actionMove_Edit"})
+        for (const char *name : {"zoom_slider", "move_btn", "actionSave", "actionLength"})
             QTest::newRow(name) << name << false;
-        for (const char *name : {"setting_btn", "open_btn", "actionOpen_File", "actionSetting",
-                 "actionLanguage", "actionClose_Window", "actionAbout_App", "actionDelete",
-                 "actionAutoDetect", "actionUndo", "actionRedo"})
+        for (const char *name : {"open_btn", "actionSetting", "actionUndo"})
             QTest::newRow(name) << name << true;
     }
 
@@ -100,16 +94,10 @@ private slots:
         QTest::addColumn<int>("tool");
         QTest::addColumn<bool>("tracks");
         QTest::newRow("move tool after opening") << QStringList() << -1 << false;
-        QTest::newRow("Length button") << QStringList {"ruler_btn"} << int(ToolLength) << true;
-        QTest::newRow("Rect action") << QStringList {"actionRect"} << int(ToolRect) << false;
-        QTest::newRow("Comment action")
-            << QStringList {"actionComment"} << int(ToolComment) << false;
         QTest::newRow("Length action after Rect")
             << QStringList {"rect_btn", "actionLength"} << int(ToolLength) << true;
         QTest::newRow("checked Length clicked again")
             << QStringList {"ruler_btn", "ruler_btn"} << int(ToolLength) << true;
-        QTest::newRow("Move button after Length")
-            << QStringList {"ruler_btn", "move_btn"} << -1 << false;
         QTest::newRow("checked Move clicked again")
             << QStringList {"actionMove_Edit", "move_btn"} << -1 << false;
     }
@@ -145,26 +133,20 @@ private slots:
         const struct
         {
             int from, in, out;
-        } steps[] = {{10, 100, 10}, {99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {110, 200, 100},
-            {150, 200, 100}, {200, 300, 100}, {250, 300, 200}, {399, 400, 300}, {400, 400, 300}};
+        } steps[]
+            = {{99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {399, 400, 300}, {400, 400, 300}};
         for (const auto &s : steps) {
-            for (const char *in : {"zoomin_btn", "actionZoom_In"})
-                QTest::addRow("%s from %d", in, s.from)
-                    << true << s.from << QStringList {in} << s.in;
-            for (const char *out : {"zoomout_btn", "actionZoom_Out"})
-                QTest::addRow("%s from %d", out, s.from)
-                    << true << s.from << QStringList {out} << s.out;
+            QTest::addRow("in from %d", s.from)
+                << true << s.from << QStringList {"zoomin_btn"} << s.in;
+            QTest::addRow("out from %d", s.from)
+                << true << s.from << QStringList {"actionZoom_Out"} << s.out;
         }
-        for (const char *fit : {"zoomfit_btn", "actionFit_Size"})
-            QTest::addRow("%s from 400", fit) << true << 400 << QStringList {fit} << 100;
+        QTest::newRow("fit from 400") << true << 400 << QStringList {"actionFit_Size"} << 100;
         const QStringList up {"wheel up"};
         const QStringList down {"wheel down"};
-        QTest::newRow("wheel up") << true << 100 << up << 105;
-        QTest::newRow("wheel down") << true << 100 << down << 95;
         QTest::newRow("wheel up stops at 400") << true << 398 << up << 400;
         QTest::newRow("wheel up stays at 400") << true << 400 << up << 400;
         QTest::newRow("wheel down stops at 10") << true << 12 << down << 10;
-        QTest::newRow("wheel up off the floor") << true << 10 << up << 15;
         QTest::newRow("empty window ignores wheel and zoom")
             << false << 100 << QStringList {"wheel up", "actionZoom_In", "zoomout_btn"} << 100;
     }
@@ -190,7 +172,6 @@ private slots:
         QTest::addColumn<QString>("translation");
         QTest::addColumn<int>("width");
         QTest::newRow("no translation") << QString() << 46;
-        QTest::newRow("wider word") << "60" << 60;
         QTest::newRow("narrower than the floor") << "30" << 46;
         QTest::newRow("one above the floor") << "47" << 47;
     }
