@@ -5,17 +5,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <functional>
-
-// One HTTP request as the test server read it off the wire.
-struct ReceivedRequest
-{
-    QByteArray method;
-    QByteArray target;
-};
-
-// A minimal HTTP/1.1 server on 127.0.0.1 that runs in the test's own event loop. It answers
-// every request the same way, as set last.
+// A minimal HTTP/1.1 server on 127.0.0.1 in the test's own event loop; every request gets
+// the answer set last.
 class LocalHttpServer
 {
 public:
@@ -27,15 +18,12 @@ public:
     LocalHttpServer(const LocalHttpServer &) = delete;
     LocalHttpServer &operator=(const LocalHttpServer &) = delete;
 
-    bool isListening() const { return m_server.isListening(); }
     QString url(const QString &path) const
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
 
     void answerWith(const QByteArray &body) { respondWith(body, body.size(), 0, 0); }
-    // Reads the request, then never answers.
-    void hang() { m_hang = true; }
     // Sends a body without a length until the client leaves or limit bytes have gone out.
     void streamEndlessly(qint64 limit) { respondWith(QByteArray(), -1, limit, 0); }
     // Announces declared bytes, sends only part and closes.
@@ -48,16 +36,14 @@ public:
     {
         respondWith(body, body.size(), 0, intervalMs);
     }
-    void onRequest(std::function<void()> callback) { m_onRequest = std::move(callback); }
 
-    const QList<ReceivedRequest> &requests() const { return m_requests; }
+    const QList<QByteArray> &requests() const { return m_requests; }
     qint64 bytesStreamed() const { return m_streamed; }
     bool clientLeft() const { return m_clientLeft; }
 
 private:
     void respondWith(const QByteArray &body, qint64 declared, qint64 streamLimit, int interval)
     {
-        m_hang = false;
         m_body = body;
         m_declared = declared;
         m_streamLimit = streamLimit;
@@ -83,12 +69,8 @@ private:
         if (!buffer.contains("\r\n\r\n") || socket->property("answered").toBool())
             return;
         socket->setProperty("answered", true);
-        const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
-        m_requests.append({requestLine.value(0), requestLine.value(1)});
-        if (!m_hang)
-            respond(socket);
-        if (m_onRequest)
-            m_onRequest();
+        m_requests.append(buffer.left(buffer.indexOf("\r\n")));
+        respond(socket);
     }
 
     void respond(QTcpSocket *socket)
@@ -131,7 +113,6 @@ private:
     }
 
     QTcpServer m_server;
-    bool m_hang = false;
     QByteArray m_body;
     qint64 m_declared = 0;
     qint64 m_streamLimit = 0;
@@ -139,6 +120,5 @@ private:
     qint64 m_streamed = 0;
     bool m_clientLeft = false;
     QHash<QTcpSocket *, QByteArray> m_buffers;
-    QList<ReceivedRequest> m_requests;
-    std::function<void()> m_onRequest;
+    QList<QByteArray> m_requests;
 };
