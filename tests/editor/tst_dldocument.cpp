@@ -160,6 +160,7 @@ private slots:
 
         row("no min") << doc({{"min", gone}}) << QString() << "pic.png" << one;
         row("min one patch above") << doc({{"min", 10001}}) << tooNew.arg("1.0.1") << "" << none;
+        row("min one minor above") << doc({{"min", 10010}}) << tooNew.arg("1.1.0") << "" << none;
         row("min with a two-digit minor")
             << doc({{"min", 20305}}) << tooNew.arg("2.30.5") << "" << none;
 
@@ -168,6 +169,9 @@ private slots:
         row("comment without maxw keeps every default")
             << doc({}, {{"type", 3}, {"text", "hi"}, {"maxw", gone}}) << QString() << "pic.png"
             << QStringList {"3 -1 0,0 0,0 -1 "};
+        for (const char *key : {"idx", "x1", "y1", "x2", "y2"})
+            QTest::addRow("mark without %s keeps every default", key) << doc(
+                {}, {{key, gone}}) << QString() << "pic.png" << QStringList {"0 -1 0,0 0,0 -1 "};
         row("text of a length mark is not read")
             << doc({}, {{"text", "hi"}}) << QString() << "pic.png" << one;
         row("points are integers, a fraction reads as 0")

@@ -65,9 +65,15 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("usableWhileEmpty");
-        for (const char *name : {"zoom_slider", "move_btn", "actionSave", "actionLength"})
+        for (const char *name : {"zoomin_btn", "zoomout_btn", "zoom_slider", "zoomfit_btn",
+                 "ruler_btn", "colorpick_btn", "rect_btn", "comment_btn", "save_btn", "move_btn",
+                 "actionUpdate_Image", "actionSave", "actionSave_As", "actionZoom_In",
+                 "actionZoom_Out", "actionFit_Size", "actionLength", "actionRect",
+                 "actionPick_Color", "actionComment", "actionMove_Edit"})
             QTest::newRow(name) << name << false;
-        for (const char *name : {"open_btn", "actionSetting", "actionUndo"})
+        for (const char *name : {"setting_btn", "open_btn", "actionOpen_File", "actionSetting",
+                 "actionLanguage", "actionClose_Window", "actionAbout_App", "actionDelete",
+                 "actionAutoDetect", "actionUndo", "actionRedo"})
             QTest::newRow(name) << name << true;
     }
 
@@ -133,8 +139,8 @@ private slots:
         const struct
         {
             int from, in, out;
-        } steps[]
-            = {{99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {399, 400, 300}, {400, 400, 300}};
+        } steps[] = {{10, 100, 10}, {99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {110, 200, 100},
+            {150, 200, 100}, {250, 300, 200}, {399, 400, 300}, {400, 400, 300}};
         for (const auto &s : steps) {
             QTest::addRow("in from %d", s.from)
                 << true << s.from << QStringList {"zoomin_btn"} << s.in;
@@ -172,6 +178,7 @@ private slots:
         QTest::addColumn<QString>("translation");
         QTest::addColumn<int>("width");
         QTest::newRow("no translation") << QString() << 46;
+        QTest::newRow("wider word") << "60" << 60;
         QTest::newRow("narrower than the floor") << "30" << 46;
         QTest::newRow("one above the floor") << "47" << 47;
     }

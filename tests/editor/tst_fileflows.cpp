@@ -144,6 +144,9 @@ private slots:
         QTest::addColumn<int>("dw");
         QTest::addColumn<int>("dh");
         // 1251 * 0.8 = 1000.8 -> 1001, 201 * 0.5 = 100.5 -> 101; 1001 * 0.8 = 800.8 -> 801.
+        // 1536 - 800 = 736 -> 368 + 10; 864 - 600 = 264 -> 132 + 10.
+        QTest::newRow("1920 x 1080 screen, scene larger than it")
+            << QSize(1920, 1080) << QSize(2000, 1200) << 378 << 142;
         QTest::newRow("fractions and halves round up")
             << QSize(1251, 1001) << QSize(2000, 1200) << 111 << 111;
     }
@@ -176,7 +179,9 @@ private slots:
             QTest::newRow(name) << chosen << existing << yes << result << QByteArray(format);
         };
         row("bare name gets the document suffix", "plan", "plan.dld", "");
+        row("document suffix kept", "plan.dld", "plan.dld", "");
         row("upper-case image suffix is a document", "shot.PNG", "shot.PNG.dld", "");
+        row("jpeg exports", "shot.jpeg", "shot.jpeg", "jpeg");
         row("jpg exports", "shot.jpg", "shot.jpg", "jpeg");
         row("cancelled", "", "", "");
         row("document there, No writes nothing", "plan", "", "", "plan.dld");

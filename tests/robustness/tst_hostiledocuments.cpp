@@ -67,7 +67,7 @@ private slots:
         QVERIFY(sameRecords);
         QCOMPARE(result.zValue, 100000.0);
 
-        // Opened on a canvas, the marks all come back.
+        // Opened on a canvas, the marks all come back and the canvas still takes a new picture.
         PromptRecorder prompts;
         DLGraphicsView view;
         DLGraphicsScene scene;
@@ -79,6 +79,14 @@ private slots:
         QVERIFY(scene.collectMarkRecords(&collected));
         QCOMPARE(collected.size(), 100000);
         clearMarkRecords(collected);
+        scene.clearCanvas();
+        QImage next(5, 4, QImage::Format_ARGB32);
+        next.fill(Qt::blue);
+        const QString nextPath = sandbox.filePath(QStringLiteral("next.png"));
+        QVERIFY(next.save(nextPath));
+        scene.loadImage(nextPath);
+        QCOMPARE(scene.image.size(), QSize(5, 4));
+        QVERIFY(!scene.hasMarks());
         QVERIFY(prompts.prompts().isEmpty());
     }
 

@@ -8,8 +8,15 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
+#include <QTimer>
+
+#include <iostream>
+#include <string>
 
 namespace {
+const char *const childMarker = "DIMLET_UPDATE_EXIT_CHILD";
+
 QByteArray paddedDescription(qint64 size)
 {
     const QByteArray head("{\"version\":\"2.0.0\",\"date\":\"d\",\"note\":\"");
@@ -49,6 +56,9 @@ private slots:
             << QByteArray(R"({"version":"0.9.0","date":"2017-01-02","note":"older"})")
             << "Latest version: 0.9.0 , release at: 2017-01-02"
             << "older";
+        QTest::newRow("empty version is offered")
+            << QByteArray(R"({"version":"","date":"d"})") << "Latest version:  , release at: d"
+            << "";
         QTest::newRow("one at sign gives two lines")
             << QByteArray(R"({"version":"1.1.0","date":"d","note":"first@second"})")
             << "Latest version: 1.1.0 , release at: d"
@@ -59,6 +69,9 @@ private slots:
             << "<b>x</b>";
         QTest::newRow("array shows nothing")
             << QByteArray(R"([{"version":"1.1.0"}])") << QString() << QString();
+        QTest::newRow("no json shows nothing")
+            << QByteArray("<html>1.1.0</html>") << QString() << QString();
+        QTest::newRow("empty body shows nothing") << QByteArray() << QString() << QString();
         QTest::newRow("description at the size bound")
             << paddedDescription(CSingleHttpRequest::maxReplySize)
             << "Latest version: 2.0.0 , release at: d"
@@ -88,6 +101,41 @@ private slots:
             (latest.isNull() ? QStringList()
                              : QStringList {"Application current version: 1.0.0", latest, note,
                                  QString::number(Qt::PlainText)}));
+    }
+
+    // Run again as a child process that starts the check against an endpoint that never
+    // answers and quits once the request has arrived: it must end cleanly, at once.
+    void exitWhileEndpointHangs()
+    {
+        if (qEnvironmentVariableIsSet(childMarker)) {
+            CUpdateMgr::instance()->startCheck();
+            std::string line;
+            std::getline(std::cin, line);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::exec();
+            return;
+        }
+        LocalHttpServer server;
+        server.hang();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(childMarker, "1");
+        environment.insert("DIMLET_UPDATE_URL", server.url("/update/dimlet.json"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        server.onRequest([&child] { child.write("go\n"); });
+        child.start(QCoreApplication::applicationFilePath(), {"exitWhileEndpointHangs"});
+        QVERIFY(child.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(child.state() == QProcess::NotRunning, 60000);
+
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        QCOMPARE(server.requests().size(), 1);
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+            qPrintable(output));
+        QVERIFY2(!output.contains("QThread") && !output.contains("QWARN"), qPrintable(output));
+        QVERIFY2(output.contains("PASS   : TestUpdateCheck::exitWhileEndpointHangs"),
+            qPrintable(output));
+        QTRY_VERIFY(server.clientLeft());
     }
 };
 
