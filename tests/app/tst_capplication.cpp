@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<QUrl>("url");
         QTest::addColumn<QString>("localPath");
         QTest::newRow("local document") << QUrl::fromLocalFile("/tmp/plan.dld") << "/tmp/plan.dld";
-        QTest::newRow("remote address, no local path") << QUrl("http://127.0.0.1/x.png") << "";
     }
 
     void fileOpenEventBecomesSignal()

@@ -3,13 +3,11 @@
 #include "documentfixtures.h"
 
 #include "canvas/dlgraphicsscene.h"
-#include "deployment.h"
 #include "editor/imageexport.h"
 #include "marks/dlmarktypes.h"
 #include "marks/markrecord.h"
 
 #include <QGraphicsView>
-#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -35,13 +33,11 @@ MarkRecordList marksOfEveryKind(const QSize &size)
     const QPointF outside(size.width() + 20, size.height() + 15);
     const QList<MarkRecord> marks {
         {MarkLength, 1, QPointF(3, 5), QPointF(size.width() - 4, 5), {}, 100},
-        {MarkLength, 2, QPointF(6, 2), QPointF(6, size.height() + 30), {}, 100},
         {MarkRect, 3, QPointF(10, 12), mid, {}, -1},
         {MarkRect, 4, mid, outside, {}, -1},
         {MarkColorPick, 5, mid, mid + QPointF(25, -20), {}, -1},
         {MarkComments, 6, QPointF(15, size.height() - 10), mid - QPointF(40, -10),
             "Padding\n8 px on both sides", 70},
-        {MarkComments, 7, mid, QPointF(size.width() - 5, 8), "Past the right edge", -1},
     };
     MarkRecordList records;
     for (const MarkRecord &mark : marks)
@@ -57,52 +53,11 @@ class TestImageExport : public QObject
     QTemporaryDir dir;
 
 private slots:
-    void exported_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QByteArray>("format");
-        QTest::newRow("png at zoom 300") << "out.png" << 3.0 << QByteArray("png");
-        QTest::newRow("jpeg at zoom 25") << "out.jpeg" << 0.25 << QByteArray("jpeg");
-    }
-
-    void exported()
-    {
-        QFETCH(QString, name);
-        QFETCH(double, zoom);
-        QFETCH(QByteArray, format);
-        const QImage picture = samplePicture(QSize(640, 480));
-        QVERIFY(picture.save(dir.filePath("picture.png")));
-        DLGraphicsScene scene;
-        QGraphicsView view(&scene);
-        scene.loadImage(dir.filePath("picture.png"));
-        scene.setScale(zoom, &view);
-
-        const QImage image = buildExportImage(&scene);
-        QCOMPARE(image.size(), QSize(640, 480));
-        QVERIFY(exportImage(image, dir.filePath(name)));
-        QImageReader reader(dir.filePath(name));
-        QCOMPARE(reader.format(), format);
-        const QStringList texts = reader.textKeys();
-        const QImage back = reader.read();
-        QCOMPARE(back.size(), QSize(640, 480));
-        if (format == "png") {
-            QCOMPARE(texts, QStringList({"PowerBy", "home"}));
-            QCOMPARE(reader.text("PowerBy"), QStringLiteral("Dimlet"));
-            QCOMPARE(reader.text("home"), QStringLiteral(DIMLET_HOME_URL));
-            QCOMPARE(back.convertToFormat(QImage::Format_ARGB32), picture);
-        }
-    }
-
     void sameAsThePlainComposition_data()
     {
         QTest::addColumn<int>("format");
         QTest::addColumn<double>("pixelRatio");
         QTest::newRow("opaque picture") << int(QImage::Format_RGB32) << 1.0;
-        QTest::newRow("transparent and half transparent areas")
-            << int(QImage::Format_ARGB32) << 1.0;
-        QTest::newRow("premultiplied") << int(QImage::Format_ARGB32_Premultiplied) << 1.0;
-        QTest::newRow("24-bit picture") << int(QImage::Format_RGB888) << 1.0;
         QTest::newRow("twice the pixel ratio") << int(QImage::Format_ARGB32) << 2.0;
     }
 

@@ -15,11 +15,11 @@ class TestHostilePictures : public QObject
     Q_OBJECT
     QTemporaryDir dir;
 
-    static QByteArray encoded(const char *format, int w = 64, int h = 64)
+    static QByteArray encoded(const char *format)
     {
-        QImage image(w, h, QImage::Format_RGB32);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x)
+        QImage image(64, 64, QImage::Format_RGB32);
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x)
                 image.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x ^ y) % 256));
         }
         QByteArray bytes;
@@ -29,19 +29,17 @@ class TestHostilePictures : public QObject
         return bytes;
     }
 
-    // Writes big-endian (or little-endian) 32 or 16 bit values into a copy of the bytes.
-    template<typename T> static QByteArray patched(QByteArray bytes, int at, T a, T b, bool big)
+    template<typename T> static QByteArray patched(QByteArray bytes, int at, T a, T b)
     {
-        big ? qToBigEndian(a, bytes.data() + at) : qToLittleEndian(a, bytes.data() + at);
-        big ? qToBigEndian(b, bytes.data() + at + int(sizeof(T)))
-            : qToLittleEndian(b, bytes.data() + at + int(sizeof(T)));
+        qToBigEndian(a, bytes.data() + at);
+        qToBigEndian(b, bytes.data() + at + int(sizeof(T)));
         return bytes;
     }
 
     // A real PNG whose header names another size, with a checksum that still matches.
     static QByteArray pngClaiming(quint32 w, quint32 h)
     {
-        QByteArray png = patched(encoded("png"), 16, w, h, true);
+        QByteArray png = patched(encoded("png"), 16, w, h);
         quint32 crc = 0xFFFFFFFFu;
         for (const char c : png.mid(12, 17)) {
             crc ^= uchar(c);
@@ -55,7 +53,7 @@ class TestHostilePictures : public QObject
     static QByteArray jpegClaiming(quint16 w, quint16 h)
     {
         const QByteArray jpeg = encoded("jpg");
-        return patched(jpeg, jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 5, h, w, true);
+        return patched(jpeg, jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 5, h, w);
     }
 
 private slots:
@@ -63,12 +61,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray png = encoded("png");
-        QTest::newRow("PNG claiming 100000 x 100000") << pngClaiming(100000, 100000);
         QTest::newRow("PNG claiming one row over the bound") << pngClaiming(16385, 16384);
         // libjpeg fills a cut file in, so without the bound this one would open at full size.
         QTest::newRow("JPEG claiming one row over the bound") << jpegClaiming(16385, 16384);
-        QTest::newRow("BMP claiming 100000 x 100000 top-down")
-            << patched(encoded("bmp", 4, 4), 18, qint32(100000), qint32(-100000), false);
         QTest::newRow("zero bytes") << QByteArray();
         QTest::newRow("PNG cut inside its pixel data") << png.left(png.size() / 2);
     }

@@ -22,8 +22,6 @@ private slots:
         QTest::addColumn<QString>("shown"); // the entry the dialog opens on
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<bool>("notice");
-        QTest::newRow("German system") << QString() << "de_DE"
-                                       << "Deutsch" << QStringList() << false;
         QTest::newRow("Chinese (Taiwan) system") << QString() << "zh_TW"
                                                  << "简体中文" << QStringList() << false;
         QTest::newRow("stored choice over the system's") << "zht"

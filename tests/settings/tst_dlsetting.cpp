@@ -32,9 +32,6 @@ private slots:
     {
         QTest::addColumn<QVariantMap>("stored");
         QTest::newRow("no file at all") << QVariantMap();
-        QTest::newRow("defaults written out")
-            << QVariantMap {{PrefKey::MarkColor, 0}, {PrefKey::ColorFormat, 0},
-                   {PrefKey::MacProfile, false}, {PrefKey::Background, 0}, {PrefKey::FlipY, false}};
         QTest::newRow("last entry of every list")
             << QVariantMap {{PrefKey::MarkColor, 6}, {PrefKey::ColorFormat, 6},
                    {PrefKey::MacProfile, true}, {PrefKey::Background, 3}, {PrefKey::FlipY, true}};
@@ -70,8 +67,6 @@ private slots:
             << QStringList {"bgListButton=1", "bgListButton=0"} << 0 << PrefKey::Background << 0;
         QTest::newRow("top left to bottom left gives 16")
             << QStringList {"originListButton=1"} << 16 << PrefKey::FlipY << 1;
-        QTest::newRow("format away and back")
-            << QStringList {"rgbaHex", "defaultFmt"} << 0 << PrefKey::ColorFormat << 0;
         QTest::newRow("every control") << QStringList {"colorListButton=6", "rgbInt", "mac_spceal",
             "bgListButton=2", "originListButton=1"}
                                        << (ChangedMarkColor | ChangedColorFormat | ChangedMacProfile
@@ -104,7 +99,6 @@ private slots:
         QTest::newRow("no key: dark") << QVariant() << QRgb(0xFF32353F);
         QTest::newRow("2 white") << QVariant(2) << QRgb(0xFFFFFFFF);
         QTest::newRow("7 pattern") << QVariant(7) << QRgb(0);
-        QTest::newRow("-1 pattern") << QVariant(-1) << QRgb(0);
     }
 
     void backgroundBrush()

@@ -3,19 +3,11 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 
 #include <functional>
 
-// One HTTP request as the test server read it off the wire.
-struct ReceivedRequest
-{
-    QByteArray method;
-    QByteArray target;
-};
-
-// A minimal HTTP/1.1 server on 127.0.0.1 that runs in the test's own event loop. It answers
-// every request the same way, as set last.
+// A minimal HTTP/1.1 server on 127.0.0.1 in the test's own event loop; every request gets
+// the answer set last.
 class LocalHttpServer
 {
 public:
@@ -27,41 +19,34 @@ public:
     LocalHttpServer(const LocalHttpServer &) = delete;
     LocalHttpServer &operator=(const LocalHttpServer &) = delete;
 
-    bool isListening() const { return m_server.isListening(); }
     QString url(const QString &path) const
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
 
-    void answerWith(const QByteArray &body) { respondWith(body, body.size(), 0, 0); }
+    void answerWith(const QByteArray &body) { respondWith(body, body.size(), 0); }
     // Reads the request, then never answers.
     void hang() { m_hang = true; }
     // Sends a body without a length until the client leaves or limit bytes have gone out.
-    void streamEndlessly(qint64 limit) { respondWith(QByteArray(), -1, limit, 0); }
+    void streamEndlessly(qint64 limit) { respondWith(QByteArray(), -1, limit); }
     // Announces declared bytes, sends only part and closes.
     void declareLengthThenClose(qint64 declared, const QByteArray &part)
     {
-        respondWith(part, declared, 0, 0);
-    }
-    // Announces the body's length, then sends it one byte every intervalMs.
-    void trickle(const QByteArray &body, int intervalMs)
-    {
-        respondWith(body, body.size(), 0, intervalMs);
+        respondWith(part, declared, 0);
     }
     void onRequest(std::function<void()> callback) { m_onRequest = std::move(callback); }
 
-    const QList<ReceivedRequest> &requests() const { return m_requests; }
+    const QList<QByteArray> &requests() const { return m_requests; }
     qint64 bytesStreamed() const { return m_streamed; }
     bool clientLeft() const { return m_clientLeft; }
 
 private:
-    void respondWith(const QByteArray &body, qint64 declared, qint64 streamLimit, int interval)
+    void respondWith(const QByteArray &body, qint64 declared, qint64 streamLimit)
     {
         m_hang = false;
         m_body = body;
         m_declared = declared;
         m_streamLimit = streamLimit;
-        m_interval = interval;
     }
 
     void accept()
@@ -83,8 +68,7 @@ private:
         if (!buffer.contains("\r\n\r\n") || socket->property("answered").toBool())
             return;
         socket->setProperty("answered", true);
-        const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
-        m_requests.append({requestLine.value(0), requestLine.value(1)});
+        m_requests.append(buffer.left(buffer.indexOf("\r\n")));
         if (!m_hang)
             respond(socket);
         if (m_onRequest)
@@ -98,15 +82,7 @@ private:
         if (m_declared >= 0)
             head += "Content-Length: " + QByteArray::number(m_declared) + "\r\n";
         socket->write(head + "\r\n");
-        if (m_interval > 0) {
-            auto *timer = new QTimer(socket);
-            QObject::connect(timer, &QTimer::timeout, socket, [this, socket] {
-                if (m_streamed < m_body.size()
-                    && socket->state() == QAbstractSocket::ConnectedState)
-                    m_streamed += socket->write(m_body.mid(int(m_streamed), 1));
-            });
-            timer->start(m_interval);
-        } else if (m_streamLimit > 0) {
+        if (m_streamLimit > 0) {
             QObject::connect(
                 socket, &QTcpSocket::bytesWritten, socket, [this, socket] { topUp(socket); });
             topUp(socket);
@@ -135,10 +111,9 @@ private:
     QByteArray m_body;
     qint64 m_declared = 0;
     qint64 m_streamLimit = 0;
-    int m_interval = 0;
     qint64 m_streamed = 0;
     bool m_clientLeft = false;
     QHash<QTcpSocket *, QByteArray> m_buffers;
-    QList<ReceivedRequest> m_requests;
+    QList<QByteArray> m_requests;
     std::function<void()> m_onRequest;
 };

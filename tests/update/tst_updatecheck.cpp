@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
+#include <QTimer>
 
 #include <iostream>
 #include <string>
@@ -95,8 +96,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 20000);
 
         QCOMPARE(server.requests().size(), 1);
-        QCOMPARE(server.requests()[0].method + ' ' + server.requests()[0].target,
-            QByteArray("GET /update/dimlet.json"));
+        QCOMPARE(server.requests()[0], QByteArray("GET /update/dimlet.json HTTP/1.1"));
         QCOMPARE(shown,
             (latest.isNull() ? QStringList()
                              : QStringList {"Application current version: 1.0.0", latest, note,
