@@ -90,6 +90,15 @@ private slots:
         QVERIFY(prompts.prompts().isEmpty());
     }
 
+    void megabyteComment()
+    {
+        QString text;
+        while (text.size() < (1 << 20))
+            text += QStringLiteral("line \u00e9\u4e2d\U0001F600 \"q\" @\\\n\t");
+        roundTrip({record(MarkComments, 0, {4, 5}, {40, 2}, text)}, realPicture);
+        QVERIFY(sameRecords);
+    }
+
     // The reader hands over whatever the picture block holds; the scene finds it unreadable,
     // and the marks still come back on an empty canvas without a message.
     void pictureBlockThatIsNoPicture()
