@@ -16,8 +16,10 @@ QString translated(const char *text)
 }
 
 // Filled in only when every argument is usable, so a failed parse leaves request alone.
-QString parseInputAndOutput(const QStringList &arguments, QString *input, QString *output)
+QString parseInputAndOutput(const QStringList &arguments, int most, QString *input, QString *output)
 {
+    if (arguments.size() > most)
+        return translated("too many arguments");
     if (arguments.isEmpty() || arguments.at(0).isEmpty())
         return translated("missing INPUT");
     if (arguments.size() < 2 || arguments.at(1).isEmpty())
@@ -88,11 +90,9 @@ int parseThumbnailSize(const QString &text)
 
 QString parseRenderArguments(const QStringList &arguments, RenderRequest *request)
 {
-    if (arguments.size() > 2)
-        return translated("too many arguments");
     QString input;
     QString output;
-    const QString problem = parseInputAndOutput(arguments, &input, &output);
+    const QString problem = parseInputAndOutput(arguments, 2, &input, &output);
     if (!problem.isEmpty())
         return problem;
     if (exportFormatForPath(output).isEmpty())
@@ -104,11 +104,9 @@ QString parseRenderArguments(const QStringList &arguments, RenderRequest *reques
 
 QString parseThumbnailerArguments(const QStringList &arguments, ThumbnailRequest *request)
 {
-    if (arguments.size() > 3)
-        return translated("too many arguments");
     QString input;
     QString output;
-    const QString problem = parseInputAndOutput(arguments, &input, &output);
+    const QString problem = parseInputAndOutput(arguments, 3, &input, &output);
     if (!problem.isEmpty())
         return problem;
     if (arguments.size() < 3)

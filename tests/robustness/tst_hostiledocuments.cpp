@@ -23,6 +23,29 @@ class TestHostileDocuments : public QObject
         return r;
     }
 
+    // A document opened on a canvas the way the editor does, with every prompt recorded.
+    struct Canvas
+    {
+        PromptRecorder prompts;
+        DLGraphicsView view;
+        DLGraphicsScene scene;
+        Canvas() { view.setScene(&scene); }
+        bool open(DocumentReadResult &result)
+        {
+            MarkRecordList records = result.takeRecords();
+            const bool opened = scene.loadDocument(records, result.picturePath, result.zValue);
+            clearMarkRecords(records);
+            return opened;
+        }
+        int marks() const
+        {
+            int count = 0;
+            for (const QGraphicsItem *item : scene.items())
+                count += isMarkItemType(item->type());
+            return count;
+        }
+    };
+
     // Writes the records with the picture bytes given and reads the document back.
     DocumentReadResult roundTrip(MarkRecordList written, const QByteArray &picture)
     {
@@ -68,26 +91,17 @@ private slots:
         QCOMPARE(result.zValue, 100000.0);
 
         // Opened on a canvas, the marks all come back and the canvas still takes a new picture.
-        PromptRecorder prompts;
-        DLGraphicsView view;
-        DLGraphicsScene scene;
-        view.setScene(&scene);
-        MarkRecordList records = result.takeRecords();
-        QVERIFY(scene.loadDocument(records, result.picturePath, result.zValue));
-        clearMarkRecords(records);
-        MarkRecordList collected;
-        QVERIFY(scene.collectMarkRecords(&collected));
-        QCOMPARE(collected.size(), 100000);
-        clearMarkRecords(collected);
-        scene.clearCanvas();
+        Canvas canvas;
+        QVERIFY(canvas.open(result));
+        QCOMPARE(canvas.marks(), 100000);
+        canvas.scene.clearCanvas();
         QImage next(5, 4, QImage::Format_ARGB32);
         next.fill(Qt::blue);
-        const QString nextPath = sandbox.filePath(QStringLiteral("next.png"));
-        QVERIFY(next.save(nextPath));
-        scene.loadImage(nextPath);
-        QCOMPARE(scene.image.size(), QSize(5, 4));
-        QVERIFY(!scene.hasMarks());
-        QVERIFY(prompts.prompts().isEmpty());
+        QVERIFY(next.save(sandbox.filePath("next.png")));
+        canvas.scene.loadImage(sandbox.filePath("next.png"));
+        QCOMPARE(canvas.scene.image.size(), QSize(5, 4));
+        QCOMPARE(canvas.marks(), 0);
+        QVERIFY(canvas.prompts.prompts().isEmpty());
     }
 
     void megabyteComment()
@@ -107,20 +121,12 @@ private slots:
                                                   record(MarkComments, 3, {3, 3}, {20, 1}, "why")},
             "plain text, not a picture\n");
         QVERIFY(sameRecords);
-        PromptRecorder prompts;
-        DLGraphicsView view;
-        DLGraphicsScene scene;
-        view.setScene(&scene);
-        MarkRecordList records = result.takeRecords();
-        QVERIFY(scene.loadDocument(records, result.picturePath, result.zValue));
-        clearMarkRecords(records);
-        QVERIFY(scene.image.isNull());
-        QCOMPARE(scene.pixelAt(QPointF(2, 2)), 0xFFFFFFFFu);
-        int marks = 0;
-        for (const QGraphicsItem *item : scene.items())
-            marks += isMarkItemType(item->type());
-        QCOMPARE(marks, 2);
-        QVERIFY(prompts.prompts().isEmpty());
+        Canvas canvas;
+        QVERIFY(canvas.open(result));
+        QVERIFY(canvas.scene.image.isNull());
+        QCOMPARE(canvas.scene.pixelAt(QPointF(2, 2)), 0xFFFFFFFFu);
+        QCOMPARE(canvas.marks(), 2);
+        QVERIFY(canvas.prompts.prompts().isEmpty());
     }
 };
 
