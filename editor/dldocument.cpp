@@ -1,5 +1,7 @@
 #include "dldocument.h"
 
+#include "outputfile.h"
+
 #include "app/version.h"
 #include "marks/dlmarktypes.h"
 #include "settings/helpers.h"
@@ -278,13 +280,13 @@ DocumentError writeDocumentFile(const QString &target, const QString &picturePat
 
     const QByteArray dataBlock
         = documentData(QFileInfo(picturePath).fileName(), records, nextZValue);
-    QSaveFile file(target);
-    if (dataBlock.isEmpty() || !file.open(QIODevice::WriteOnly))
+    OutputFile file(target);
+    if (dataBlock.isEmpty() || !file.open())
         return DocumentError::CannotOpenOutput;
-    QDataStream stream(&file);
+    QDataStream stream(file.device());
     // The length and bytes a QByteArray of the picture would be written as.
     stream << quint32(pictureSize);
-    if (stream.status() != QDataStream::Ok || !copyBytes(picture, file, pictureSize)) {
+    if (stream.status() != QDataStream::Ok || !copyBytes(picture, *file.device(), pictureSize)) {
         file.cancelWriting();
         return picture.error() == QFileDevice::NoError && picture.pos() == pictureSize
             ? DocumentError::CannotOpenOutput

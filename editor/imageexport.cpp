@@ -1,12 +1,13 @@
 #include "imageexport.h"
 
+#include "outputfile.h"
+
 #include "canvas/dlgraphicsscene.h"
 #include "deployment.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -128,10 +129,10 @@ bool exportImage(const QImage &image, const QString &path)
     const QByteArray format = exportFormatForPath(path);
     if (image.isNull() || format.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    OutputFile file(path);
+    if (!file.open())
         return false;
-    QImageWriter writer(&file, format);
+    QImageWriter writer(file.device(), format);
     writer.setQuality(100);
     writer.setText(QStringLiteral("PowerBy"), QStringLiteral("Dimlet"));
     writer.setText(QStringLiteral("home"), QStringLiteral(DIMLET_HOME_URL));
