@@ -2,7 +2,7 @@
 # Installs the Debian packages Dimlet needs to build, run and test, only those missing.
 set -euo pipefail
 
-packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-dev-tools
+packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-dev-tools qttranslations5-l10n
           libx11-dev fonts-liberation fonts-noto-cjk xvfb xauth xdotool dbus-daemon libglib2.0-bin desktop-file-utils appstream)
 
 missing=()

@@ -4,6 +4,8 @@
 #include "preferences.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -13,6 +15,23 @@ std::function<QLocale()> &systemLocaleProvider()
 {
     static std::function<QLocale()> provider;
     return provider;
+}
+
+// The toolkit's own texts (standard buttons, file dialogs) come from the system's Qt
+// translations, which are named by locale rather than by our codes. English is built in.
+void loadToolkitTranslation(const QString &code, QObject *parent)
+{
+    static const QHash<QString, QString> locales {{QStringLiteral("pt"), QStringLiteral("pt_BR")},
+        {QStringLiteral("zhs"), QStringLiteral("zh_CN")},
+        {QStringLiteral("zht"), QStringLiteral("zh_TW")}};
+    if (code == QLatin1String("en"))
+        return;
+    auto *translator = new QTranslator(parent);
+    if (translator->load(QStringLiteral("qtbase_") + locales.value(code, code),
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 } // namespace
 
@@ -43,6 +62,7 @@ bool loadTranslation(const QString &code, QObject *parent)
     auto *translator = new QTranslator(parent);
     translator->load(path);
     QCoreApplication::installTranslator(translator);
+    loadToolkitTranslation(code, parent);
     return true;
 }
 

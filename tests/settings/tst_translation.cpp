@@ -4,7 +4,10 @@
 #include "settings/preferences.h"
 #include "settings/translation.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -83,6 +86,8 @@ private slots:
             QStringList loaded;
             for (const QTranslator *translator : owner.findChildren<QTranslator *>()) {
                 const QString name = QFileInfo(translator->filePath()).completeBaseName();
+                if (name.startsWith(QLatin1String("qtbase_")))
+                    continue;
                 loaded << (name.isEmpty() ? QStringLiteral("broken") : name.mid(7));
                 const QString own = translator->translate("DLEditor", "Move");
                 if (!own.isEmpty())
@@ -91,6 +96,35 @@ private slots:
             QCOMPARE(loaded.join(','), installed);
         }
         QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), QStringLiteral("Move"));
+    }
+
+    // Qt's own buttons follow the chosen language, from the system's Qt translations.
+    void toolkitTexts_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("buttons"); // Yes, No, Save
+        QTest::newRow("German") << "de" << QStringList {"&Ja", "&Nein", "Speichern"};
+        QTest::newRow("Portuguese is Brazil's") << "pt" << QStringList {"&Sim", "&Não", "Salvar"};
+        QTest::newRow("simplified Chinese") << "zhs" << QStringList {"是(&Y)", "否(&N)", "保存"};
+        QTest::newRow("traditional Chinese") << "zht" << QStringList {"是(&Y)", "否(&N)", "儲存"};
+    }
+
+    void toolkitTexts()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, buttons);
+        QVERIFY2(
+            QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"),
+            "Qt's translations are missing (scripts/deps.sh installs them)");
+        setLanguagesDirOverride(DIMLET_BUILD_DIR "/languages");
+        writePreference(PrefKey::AppLanguage, stored);
+        QObject owner;
+        installStartupTranslation(&owner);
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
+        QCOMPARE(QStringList({box.button(QMessageBox::Yes)->text(),
+                     box.button(QMessageBox::No)->text(), box.button(QMessageBox::Save)->text()}),
+            buttons);
     }
 };
 
