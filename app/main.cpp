@@ -7,6 +7,9 @@
 #include "settings/translation.h"
 #include "update/cupdatemgr.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     // Lets icons use their double-size pictures on high-density screens.
@@ -25,5 +28,11 @@ int main(int argc, char *argv[])
     editor->show();
     const int result = app.exec();
     delete editor;
+    // Everything of ours is closed and written by now; only the toolkit's teardown is left,
+    // and it would hold the exit until an abandoned name lookup times out.
+    if (CUpdateMgr::instance()->checkCutShort()) {
+        std::fflush(nullptr);
+        std::_Exit(result);
+    }
     return result;
 }

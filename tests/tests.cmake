@@ -90,3 +90,11 @@ endif()
 add_test(NAME install_tree
     COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DSOURCE=${CMAKE_SOURCE_DIR}
             -DWORK=${CMAKE_BINARY_DIR}/install-check -P ${CMAKE_SOURCE_DIR}/tests/desktop/checkinstall.cmake)
+
+# The real program, quitting while its update check waits on a slow name lookup.
+add_library(dimlet_slowlookup SHARED tests/update/slowlookup.cpp)
+target_link_libraries(dimlet_slowlookup PRIVATE Qt5::Widgets ${CMAKE_DL_LIBS})
+set_target_properties(dimlet_slowlookup PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_compile_definitions(tst_quitduringlookup PRIVATE
+    DIMLET_PROGRAM="$<TARGET_FILE:dimlet>" DIMLET_SLOW_LOOKUP="$<TARGET_FILE:dimlet_slowlookup>")
+add_dependencies(tst_quitduringlookup dimlet dimlet_slowlookup)

@@ -20,7 +20,8 @@ void CUpdateMgr::startCheck()
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     // An endpoint that never answers must not keep the worker alive past the event loop.
     if (QCoreApplication *app = QCoreApplication::instance()) {
-        connect(app, &QCoreApplication::aboutToQuit, thread, [thread] {
+        connect(app, &QCoreApplication::aboutToQuit, thread, [this, thread] {
+            cutShort = cutShort || thread->isRunning();
             thread->cancel();
             thread->wait();
         });
