@@ -4,7 +4,6 @@
 #include "preferences.h"
 #include "translation.h"
 
-#include <QSettings>
 #include <QSignalBlocker>
 
 namespace {
@@ -68,6 +67,5 @@ void CLanguageSetting::on_langList_currentIndexChanged(int index)
     if (code.isEmpty())
         return;
     ui->notifyLabel->setVisible(code != currentLanguage);
-    QSettings settings(preferencesFilePath(), QSettings::IniFormat);
-    settings.setValue(PrefKey::AppLanguage, code);
+    writePreference(PrefKey::AppLanguage, code);
 }

@@ -14,8 +14,9 @@ namespace {
 bool isForeignFile(const QString &path)
 {
     QFile file(path);
+    // One that exists but cannot be read cannot be merged into either.
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return file.exists();
     char chunk[16384];
     qint64 length = 0;
     while ((length = file.read(chunk, sizeof(chunk))) > 0) {
@@ -27,11 +28,19 @@ bool isForeignFile(const QString &path)
     return length < 0;
 }
 
+// While the file is not ours, changes live here for the rest of the run: storing them would
+// mean rewriting a file we cannot read, and the user still sees the change take effect.
+QVariantHash &unstoredChanges()
+{
+    static QVariantHash changes;
+    return changes;
+}
+
 QVariant readPreference(const QString &key)
 {
     const QString path = preferencesFilePath();
     if (isForeignFile(path))
-        return QVariant();
+        return unstoredChanges().value(key);
     QSettings settings(path, QSettings::IniFormat);
     return settings.value(key, QVariant());
 }
@@ -68,7 +77,7 @@ bool hasPreference(const QString &key)
 {
     const QString path = preferencesFilePath();
     if (isForeignFile(path))
-        return false;
+        return unstoredChanges().contains(key);
     QSettings settings(path, QSettings::IniFormat);
     return settings.contains(key);
 }
@@ -81,9 +90,10 @@ QString readStringPreference(const QString &key)
 void writePreference(const QString &key, const QVariant &value)
 {
     const QString path = preferencesFilePath();
-    // Merging into a foreign file would decode it; its values were unusable anyway.
-    if (isForeignFile(path))
-        QFile::remove(path);
+    if (isForeignFile(path)) {
+        unstoredChanges().insert(key, value);
+        return;
+    }
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(key, value);
     settings.sync();

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "marks/dlpalette.h"
+#include "settings/clanguagesetting.h"
 #include "settings/dlsetting.h"
 #include "settings/preferences.h"
 
@@ -75,6 +76,43 @@ private slots:
         QVERIFY(shownBackground >= 0 && shownBackground < 4);
         dialog.reject();
         QCOMPARE(dialog.changes(), 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+
+    // A file that is not read is not rewritten either: a change lasts for the run only.
+    void changeLeavesFileAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("language"); // empty: the mark colour is changed
+        const QByteArray serialized("[General]\ndl_flipY=true\n"
+                                    "dl_mark_color=@Variant(\\0\\0\\0\\x7f\\0\\0)\n");
+        QTest::newRow("mark colour over a serialized value") << serialized << QString();
+        QTest::newRow("language over a serialized value") << serialized << "it";
+        QTest::newRow("language over an escaped @")
+            << QByteArray("[General]\napp_language=\\100de\n") << "fr";
+    }
+
+    void changeLeavesFileAsItWas()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, language);
+        QFile file(preferencesFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(content), qint64(content.size()));
+        file.close();
+
+        if (!language.isEmpty()) {
+            CLanguageSetting dialog(nullptr);
+            auto *languages = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
+            languages->setCurrentIndex(languages->findData(language));
+            QCOMPARE(readStringPreference(PrefKey::AppLanguage), language);
+        } else {
+            DLSetting dialog;
+            dialog.findChild<QComboBox *>(QStringLiteral("colorListButton"))->setCurrentIndex(5);
+            QCOMPARE(DLSetting::markColor(), markPalette().at(5));
+            writePreference(PrefKey::MarkColor, 0);
+        }
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }
