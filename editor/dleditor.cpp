@@ -1,24 +1,19 @@
 #include "dleditor.h"
 #include "ui_dleditor.h"
 
-#include "app/calertmsgbox.h"
-#include "app/userprompt.h"
 #include "app/version.h"
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
-#include "dldocument.h"
-#include "imageexport.h"
+#include "editorfileflows.h"
+#include "editorstyle.h"
 #include "marks/dlgraphicsitemrenderer.h"
 #include "settings/caboutdialog.h"
 #include "settings/clanguagesetting.h"
 #include "settings/dlsetting.h"
 #include "settings/helpers.h"
-#include "windowgrowth.h"
 #include "zoomsteps.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QIcon>
 
 namespace {
 constexpr int wheelZoomStep = 5;
@@ -26,41 +21,6 @@ constexpr int defaultZoomPercent = 100;
 constexpr int minimumMoveButtonWidth = 46;
 // checkToolButton index that matches none of the four measuring tools.
 constexpr int noMeasureTool = 1000;
-constexpr int savedNoteMilliseconds = 1000;
-
-const QLatin1String documentSuffix(".dld");
-// Tested in this order and case-sensitively: "shot.PNG" is saved as a document.
-const QLatin1String exportSuffixes[]
-    = {QLatin1String(".png"), QLatin1String(".jpeg"), QLatin1String(".jpg"), QLatin1String(".bmp")};
-
-bool isExportPath(const QString &path)
-{
-    for (const QLatin1String &suffix : exportSuffixes) {
-        if (path.endsWith(suffix))
-            return true;
-    }
-    return false;
-}
-
-const char *const windowStyleSheet
-    = ".QWidget { background-color: rgb(40,43,53); }\n"
-      ".QToolButton { font-size: 11px; color: white; border: none; }\n"
-      ".QToolButton:hover { font-size: 11px; border: 1px solid rgba(100, 100, 100, 150); "
-      "border-radius: 3px; background-color: rgba(100, 100, 100, 150); }\n"
-      ".QToolButton:pressed { font-size: 11px; border: 1px solid rgba(80, 80, 80, 150); "
-      "border-radius: 3px; background-color: rgba(80, 80, 80, 150); }\n"
-      ".QToolButton:checked { font-size: 11px; border: none; border-radius: 3px; "
-      "background-color: rgb(60, 198, 74); }\n"
-      "QFrame[frameShape=\"4\"] { color: black; }\n";
-
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/DL/images/DLAppIcon%1.png").arg(side), QSize(side, side));
-    icon.addFile(QStringLiteral(":/DL/images/DLAppIcon.png"), QSize(256, 256));
-    return icon;
-}
 } // namespace
 
 DLEditor::DLEditor(QWidget *parent)
@@ -68,7 +28,7 @@ DLEditor::DLEditor(QWidget *parent)
     , ui(new Ui::DLEditor)
 {
     ui->setupUi(this);
-    setStyleSheet(QLatin1String(windowStyleSheet));
+    setStyleSheet(editorStyleSheet());
     setUnifiedTitleAndToolBarOnMac(true);
     setWindowIcon(applicationIcon());
 
@@ -79,6 +39,7 @@ DLEditor::DLEditor(QWidget *parent)
     ui->move_btn->hide();
     scene = new DLGraphicsScene(this);
     ui->editorView->setScene(scene);
+    fileFlows = std::make_unique<EditorFileFlows>(this);
 
     ui->zoom_slider->setMinimum(10);
     ui->zoom_slider->setMaximum(400);
@@ -105,6 +66,11 @@ DLEditor::DLEditor(QWidget *parent)
 
 DLEditor::~DLEditor() = default;
 
+void DLEditor::replaceFileFlows(std::unique_ptr<EditorFileFlows> flows)
+{
+    fileFlows = std::move(flows);
+}
+
 DLGraphicsView *DLEditor::canvasView() const
 {
     return ui->editorView;
@@ -130,168 +96,13 @@ void DLEditor::acceptFiles(const QVector<QString> &files)
 
 void DLEditor::openFile(const QString &path)
 {
-    if (scene->hasMarks() && !askYesNo(this, QString(), tr("Replace current document?")))
-        return;
-    resetDocument();
-
-    QString picturePath = path;
-    MarkRecordList records;
-    double zValue = 0.0;
-    if (path.endsWith(documentSuffix)) {
-        documentPath = path;
-        picturePath = readDocument(path, &records, &zValue);
-        if (picturePath.isEmpty()) {
-            clearMarkRecords(records);
-            abandonFailedOpen();
-            return;
-        }
-    } else {
-        documentPath.clear();
-    }
-
-    setWindowTitle(documentPath.isEmpty() ? fileNameOf(picturePath) : documentPath);
-    scene->loadDocument(records, picturePath, zValue);
-    clearMarkRecords(records);
-    if (!ui->zoom_slider->isEnabled())
-        setEmptyState(false);
-    if (!ui->editorView->isInteractive())
-        selectMoveTool();
-    growWindowToShowScene();
-}
-
-// The canvas was reset before the read; the window goes back to how it starts, with
-// nothing that Save could write.
-void DLEditor::abandonFailedOpen()
-{
-    documentPath.clear();
-    scene->imagePath.clear();
-    scene->image = QImage();
-    setWindowTitle(productName());
-    // The reset removed any drop hint, so this shows exactly one.
-    setEmptyState(true);
-    // The last picture's scene rectangle would leave the hint off centre between scroll bars.
-    scene->setSceneRect(scene->itemsBoundingRect());
-    selectMoveTool();
-}
-
-void DLEditor::growWindowToShowScene()
-{
-    const QSize sceneSize = scene->sceneRect().toRect().size();
-    const QRect current = geometry();
-    const QRect grown
-        = grownWindowGeometry(current, ui->editorView->size(), sceneSize, screenSize());
-    if (grown != current)
-        setGeometry(grown);
-}
-
-QString DLEditor::readDocument(const QString &path, MarkRecordList *records, double *zValue)
-{
-    DocumentReadResult result = readDocumentFile(path, tempDirPath());
-    *zValue = result.zValue;
-    clearMarkRecords(*records);
-    *records = result.takeRecords();
-    if (result.error != DocumentError::None)
-        showMessage(documentErrorMessage(result.error, result.minVersionCode));
-    return result.picturePath;
-}
-
-bool DLEditor::writeDocument(const QString &path)
-{
-    MarkRecordList records;
-    scene->collectMarkRecords(&records);
-    const DocumentError error
-        = writeDocumentFile(path, scene->imagePath, records, scene->nextZValue);
-    clearMarkRecords(records);
-    if (error != DocumentError::None) {
-        showMessage(documentErrorMessage(error));
-        return false;
-    }
-    documentPath = path;
-    setWindowTitle(path);
-    scene->modified = false;
-    return true;
-}
-
-QImage DLEditor::buildExportImage()
-{
-    return ::buildExportImage(scene);
-}
-
-bool DLEditor::exportImage(const QImage &image, const QString &path)
-{
-    return ::exportImage(image, path);
-}
-
-void DLEditor::save()
-{
-    if (!hasImage())
-        return;
-    if (documentPath.isEmpty())
-        saveAs();
-    else
-        writeDocument(documentPath);
-}
-
-void DLEditor::saveAs()
-{
-    if (!hasImage())
-        return;
-    QString path = askSaveFileName();
-    if (path.isEmpty())
-        return;
-    const bool exporting = isExportPath(path);
-    if (!exporting && !path.endsWith(documentSuffix))
-        path += documentSuffix;
-    if (fileExists(path) && !askYesNo(this, QString(), tr("File Existed. Replace?")))
-        return;
-    const bool written = exporting ? exportImage(buildExportImage(), path) : writeDocument(path);
-    if (written)
-        showSavedNote();
-}
-
-void DLEditor::updateImage()
-{
-    if (!hasImage())
-        return;
-    const QString path
-        = askOpenFileName(tr("Image Files") + QLatin1String(" (*.png *.jpg *.jpeg *.bmp)"));
-    if (path.isEmpty())
-        return;
-    scene->loadImage(path);
-    scene->refreshColorPicks();
-    if (documentPath.isEmpty())
-        setWindowTitle(fileNameOf(path));
-}
-
-QString DLEditor::askOpenFileName(const QString &filter)
-{
-    return QFileDialog::getOpenFileName(this, tr("Open Image"), homeDirPath(), filter);
-}
-
-QString DLEditor::askSaveFileName()
-{
-    return QFileDialog::getSaveFileName(this, tr("Save file"), homeDirPath(),
-        tr("DLD File (*.dld);;PNG (*.png);;JPEG (*.jpeg);;JPG (*.jpg);;BMP Files (*.bmp)"));
-}
-
-void DLEditor::showSavedNote()
-{
-    CAlertMsgBox note;
-    note.setText(tr("Save success!"));
-    note.showFor(savedNoteMilliseconds);
+    fileFlows->openFile(path);
 }
 
 void DLEditor::closeEvent(QCloseEvent *event)
 {
-    if (!closeConfirmed && scene->modified) {
-        closeConfirmed = askYesNo(this, productName(), tr("discard all change?"), QMessageBox::Yes);
-        if (closeConfirmed)
-            event->accept();
-        else
-            event->ignore();
-        return;
-    }
-    CMainWindow::closeEvent(event);
+    if (!fileFlows->answerClose(event))
+        CMainWindow::closeEvent(event);
 }
 
 void DLEditor::resetDocument()
@@ -390,14 +201,6 @@ void DLEditor::myEditStateChanged(bool editing)
     ui->actionFinish_Edit->setEnabled(editing);
 }
 
-void DLEditor::askForFileToOpen()
-{
-    const QString path
-        = askOpenFileName(tr("Image Files") + QLatin1String(" (*.png *.jpg *.jpeg *.bmp *.dld)"));
-    if (!path.isEmpty())
-        openFile(path);
-}
-
 void DLEditor::runDialog(QDialog *dialog)
 {
     dialog->exec();
@@ -430,12 +233,12 @@ void DLEditor::applySettingsChanges(int mask)
 
 void DLEditor::on_open_btn_clicked()
 {
-    askForFileToOpen();
+    fileFlows->askForFileToOpen();
 }
 
 void DLEditor::on_save_btn_clicked()
 {
-    save();
+    fileFlows->save();
 }
 
 void DLEditor::on_ruler_btn_clicked()
@@ -510,17 +313,17 @@ void DLEditor::on_actionMove_Edit_triggered()
 
 void DLEditor::on_actionOpen_File_triggered()
 {
-    askForFileToOpen();
+    fileFlows->askForFileToOpen();
 }
 
 void DLEditor::on_actionSave_triggered()
 {
-    save();
+    fileFlows->save();
 }
 
 void DLEditor::on_actionSave_As_triggered()
 {
-    saveAs();
+    fileFlows->saveAs();
 }
 
 void DLEditor::on_actionZoom_In_triggered()
@@ -566,7 +369,7 @@ void DLEditor::on_actionFinish_Edit_triggered()
 
 void DLEditor::on_actionUpdate_Image_triggered()
 {
-    updateImage();
+    fileFlows->updateImage();
 }
 
 void DLEditor::on_actionSetting_triggered()

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "app/cmainwindow.h"
-#include "marks/markrecord.h"
 
-#include <QImage>
 #include <QUrl>
 
 #include <memory>
@@ -12,6 +10,7 @@ class QCloseEvent;
 class QDialog;
 class DLGraphicsScene;
 class DLGraphicsView;
+class EditorFileFlows;
 
 namespace Ui {
 class DLEditor;
@@ -30,17 +29,9 @@ public:
     void setEmptyState(bool empty);
     void checkToolButton(int index);
     void resetDocument();
-
-    // Reads the document at path: replaces records with its marks, sets zValue to its next
-    // z-value and returns the extracted picture's path; empty after a failure, whose
-    // message has then been shown.
-    QString readDocument(const QString &path, MarkRecordList *records, double *zValue);
-    // Writes the picture and the marks as a document; on success it becomes the open
-    // document. A failure shows its message and leaves the old file and the editor as they were.
-    bool writeDocument(const QString &path);
-    QImage buildExportImage();
-    bool exportImage(const QImage &image, const QString &path);
-    void saveAs();
+    void selectMoveTool();
+    // The zoom slider's enabled state doubles as the flag for a loaded picture.
+    bool hasImage() const;
 
     DLGraphicsScene *canvasScene() const { return scene; }
     DLGraphicsView *canvasView() const;
@@ -52,10 +43,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void acceptFiles(const QVector<QString> &files) override;
 
-    // The file dialogs and the success note; tests answer them without a human.
-    virtual QString askOpenFileName(const QString &filter);
-    virtual QString askSaveFileName();
-    virtual void showSavedNote();
+    // Tests put in file flows whose dialogs answer without a human.
+    void replaceFileFlows(std::unique_ptr<EditorFileFlows> flows);
 
     // Runs the settings dialog and returns its change mask.
     virtual int runSettingsDialog();
@@ -101,23 +90,15 @@ private slots:
     void on_actionAbout_App_triggered();
 
 private:
-    bool hasImage() const;
     void selectMeasureTool(int index);
-    void selectMoveTool();
     void zoomIn();
     void zoomOut();
     void zoomBy(int percent);
-    void askForFileToOpen();
-    void save();
-    void updateImage();
-    void abandonFailedOpen();
-    void growWindowToShowScene();
     void openSettings();
     void applySettingsChanges(int mask);
     int moveButtonWidth() const;
 
     std::unique_ptr<Ui::DLEditor> ui;
-    QString documentPath;
     DLGraphicsScene *scene = nullptr;
-    bool closeConfirmed = false;
+    std::unique_ptr<EditorFileFlows> fileFlows;
 };

@@ -2,6 +2,7 @@
 
 #include "canvas/dlgraphicsscene.h"
 #include "editor/dleditor.h"
+#include "editor/editorfileflows.h"
 #include "marks/dlgraphicsitem.h"
 
 #include <QImage>
@@ -17,19 +18,35 @@ public:
     int saveDialogs = 0;
     int savedNotes = 0;
 
+    TestableEditor() { replaceFileFlows(std::make_unique<AnsweredFileFlows>(this)); }
+
     template<typename T> T *child(const char *name) const
     {
         return findChild<T *>(QLatin1String(name));
     }
 
-protected:
-    QString askOpenFileName(const QString &) override { return QString(); }
-    QString askSaveFileName() override
+private:
+    class AnsweredFileFlows : public EditorFileFlows
     {
-        ++saveDialogs;
-        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-    }
-    void showSavedNote() override { ++savedNotes; }
+    public:
+        explicit AnsweredFileFlows(TestableEditor *editor)
+            : EditorFileFlows(editor)
+            , editor(editor)
+        {
+        }
+
+    protected:
+        QString askOpenFileName(const QString &) override { return QString(); }
+        QString askSaveFileName() override
+        {
+            ++editor->saveDialogs;
+            return editor->saveAnswers.isEmpty() ? QString() : editor->saveAnswers.takeFirst();
+        }
+        void showSavedNote() override { ++editor->savedNotes; }
+
+    private:
+        TestableEditor *editor;
+    };
 };
 
 // Writes a plain picture into dir and returns its path.

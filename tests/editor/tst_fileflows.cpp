@@ -255,7 +255,7 @@ private slots:
         {
             PromptRecorder saving;
             editor->saveAnswers << outPath(before);
-            editor->saveAs();
+            editor->child<QAction>("actionSave_As")->trigger();
             QCOMPARE(saving.texts(),
                 before.startsWith("missing") ? QStringList {"Could not open output file."}
                                              : QStringList());
