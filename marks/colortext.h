@@ -3,15 +3,15 @@
 #include <QRgb>
 #include <QString>
 
-// The colour text formats, by the index stored in the colour format preference.
+// The colour text formats, in the order of their index in the colour format preference.
 enum ColorTextFormat {
-    DefaultColorFormat = 0,
-    RgbHexFormat = 1,
-    RgbFloatFormat = 2,
-    RgbIntFormat = 3,
-    RgbaHexFormat = 4,
-    RgbaFloatFormat = 5,
-    RgbaIntFormat = 6
+    DefaultColorFormat,
+    RgbHexFormat,
+    RgbFloatFormat,
+    RgbIntFormat,
+    RgbaHexFormat,
+    RgbaFloatFormat,
+    RgbaIntFormat
 };
 
 // A colour as the text a colour pick shows. Any format outside 1..6 is the default one;

@@ -15,13 +15,13 @@ DLGraphicsColorPickItemRenderer::DLGraphicsColorPickItemRenderer()
 
 void DLGraphicsColorPickItemRenderer::format(QRgb color)
 {
-    m_text = colorText(color, colorFormat(), macProfile());
+    m_text = colorText(color, style().colorFormat, style().macProfile);
     textChanged();
 }
 
 void DLGraphicsColorPickItemRenderer::layout()
 {
-    if (const ColorAtHandler &colorAt = colorAtHandler())
+    if (const ColorAtHandler &colorAt = style().colorAtHandler)
         m_color = colorAt(m_firstPoint);
     format(m_color);
     layoutCallout();
@@ -30,18 +30,15 @@ void DLGraphicsColorPickItemRenderer::layout()
 void DLGraphicsColorPickItemRenderer::refreshLabel()
 {
     // The moved anchor may sit on a colour with a longer text, which changes the bounds.
-    if (m_owner)
-        m_owner->handlePrepareGeometryChange();
+    m_owner->handlePrepareGeometryChange();
     layout();
 }
 
 void DLGraphicsColorPickItemRenderer::settingsChanged(int mask)
 {
-    if (!(mask & (ChangedColorFormat | ChangedMacProfile)))
-        return;
-    format(m_color);
-    layout();
-    updateGeometry();
+    // The layout samples and formats the colour again.
+    if (mask & (ChangedColorFormat | ChangedMacProfile))
+        updateGeometry();
 }
 
 QPainterPath DLGraphicsColorPickItemRenderer::hitPath() const
@@ -54,13 +51,13 @@ QPainterPath DLGraphicsColorPickItemRenderer::hitPath() const
 
 void DLGraphicsColorPickItemRenderer::paint(QPainter *painter, bool hovered, bool selected)
 {
-    drawLeader(*this, painter, selected || m_pressed, hovered);
+    drawLeader(*this, painter, selected, hovered);
     drawOutlinedLabel(*this, painter, selected, pointsRight() ? QPointF() : QPointF(2.0, 0));
 
     const QColor picked = QColor::fromRgba(m_color);
     const QPointF anchor = m_localFirstPoint;
     painter->save();
-    painter->setPen(selected ? darkMarkPen() : markPen());
+    painter->setPen(penFor(selected));
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(QRectF(anchor.x() - 1, anchor.y() - 1, 2, 2));
     painter->fillRect(m_endHandle, QBrush(picked, Qt::SolidPattern));

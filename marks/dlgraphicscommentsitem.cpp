@@ -11,18 +11,12 @@ void DLGraphicsCommentsItem::releaseAt(const QPointF &point, int part)
     DLGraphicsItem::releaseAt(point, part);
     if (!m_editOnRelease)
         return;
-    requestEdit();
+    requestCommentEdit();
     m_editOnRelease = false;
 }
 
 void DLGraphicsCommentsItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
-    requestEdit();
+    requestCommentEdit();
     DLGraphicsItem::mouseDoubleClickEvent(event);
-}
-
-void DLGraphicsCommentsItem::requestEdit()
-{
-    if (const EditCommentHandler &handler = editCommentHandler())
-        handler(text(), this);
 }

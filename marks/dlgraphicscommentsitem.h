@@ -10,17 +10,15 @@ public:
     DLGraphicsCommentsItem(const QPointF &p1, const QPointF &p2, const QString &text,
         double widthValue, QGraphicsItem *parent = nullptr);
 
-    void releaseAt(const QPointF &point, int part) override;
     bool editOnRelease() const { return m_editOnRelease; }
     // A comment brought back from a document or by undo has been edited before: its first
     // release must not open the editor.
     void setEditOnRelease(bool on) { m_editOnRelease = on; }
+    void releaseAt(const QPointF &point, int part) override;
 
 protected:
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
-    void requestEdit();
-
     bool m_editOnRelease = true;
 };

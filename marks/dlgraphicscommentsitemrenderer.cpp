@@ -110,22 +110,19 @@ QPainterPath DLGraphicsCommentsItemRenderer::hitPath() const
 
 void DLGraphicsCommentsItemRenderer::paint(QPainter *painter, bool hovered, bool selected)
 {
-    const bool emphasised = selected || m_pressed;
-    drawLeader(*this, painter, emphasised, hovered);
+    drawLeader(*this, painter, selected, hovered);
 
     painter->save();
-    painter->setPen(selected ? darkMarkPen() : markPen());
+    painter->setPen(penFor(selected));
     painter->setBrush(Qt::NoBrush);
-    const QBrush handleFill = hovered && !emphasised ? QBrush(Qt::white)
-        : selected                                   ? darkMarkBrush()
-                                                     : markBrush();
+    const QBrush handleFill = handleBrush(hovered, selected);
     painter->fillRect(m_endHandle, handleFill);
     painter->fillRect(m_widthGrip, handleFill);
     painter->drawRect(m_endHandle);
     painter->drawRect(m_widthGrip);
 
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->fillRect(m_labelRect, labelBackgroundBrush());
+    painter->fillRect(m_labelRect, style().labelBackgroundBrush);
     if (m_textLayout)
         drawLaidOutText(*m_textLayout, m_labelRect.topLeft(), painter);
     painter->restore();

@@ -57,8 +57,8 @@ DLGraphicsItem::DLGraphicsItem(int type, const QPointF &p1, const QPointF &p2, c
     setFlag(ItemIsFocusable, true);
     setFlag(ItemIsSelectable, true);
     setFlag(ItemSendsGeometryChanges, true);
-    if (!m_renderer)
-        return;
+    // Only the four kinds have items; create() turns every other type away.
+    Q_ASSERT(m_renderer);
     m_renderer->init(this, p1, p2, text, widthValue);
     m_renderer->setHitPart(defaultHitPart(type));
 }
@@ -67,20 +67,16 @@ DLGraphicsItem::~DLGraphicsItem() = default;
 
 QRectF DLGraphicsItem::boundingRect() const
 {
-    return m_renderer ? m_renderer->boundingRect() : QRectF();
+    return m_renderer->boundingRect();
 }
 
 QPainterPath DLGraphicsItem::shape() const
 {
-    if (!m_renderer)
-        return QPainterPath();
-    return strokedShape(m_renderer->hitPath(), DLGraphicsItemRenderer::hitPen());
+    return strokedShape(m_renderer->hitPath(), DLGraphicsItemRenderer::style().hitPen);
 }
 
 void DLGraphicsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
-    if (!m_renderer)
-        return;
     const bool hovered = option && (option->state & QStyle::State_MouseOver);
     const bool selected = option && (option->state & QStyle::State_Selected);
     m_renderer->paint(painter, hovered, selected);
@@ -100,13 +96,11 @@ QVariant DLGraphicsItem::itemChange(GraphicsItemChange change, const QVariant &v
 
 bool DLGraphicsItem::isValid() const
 {
-    return m_renderer && m_renderer->isValid();
+    return m_renderer->isValid();
 }
 
 int DLGraphicsItem::hitTest(const QPointF &scenePoint)
 {
-    if (!m_renderer)
-        return 0;
     const int part = m_renderer->hitTest(scenePoint);
     m_renderer->setHitPart(part);
     return part;
@@ -114,20 +108,16 @@ int DLGraphicsItem::hitTest(const QPointF &scenePoint)
 
 void DLGraphicsItem::pressAt(const QPointF &point, int part)
 {
-    if (m_renderer)
-        m_renderer->mousePress(point, part);
+    m_renderer->mousePress(point, part);
 }
 
 void DLGraphicsItem::dragTo(const QPointF &point, int part)
 {
-    if (m_renderer)
-        m_renderer->mouseMove(point, part);
+    m_renderer->mouseMove(point, part);
 }
 
 void DLGraphicsItem::releaseAt(const QPointF &point, int part)
 {
-    if (!m_renderer)
-        return;
     if (!m_renderer->movedSincePress(point)) {
         // Handles drawn for the drag must not stay drawn after it.
         m_renderer->cancelPress();
@@ -135,7 +125,7 @@ void DLGraphicsItem::releaseAt(const QPointF &point, int part)
         return;
     }
     m_renderer->mouseRelease(point, part);
-    m_renderer->setHitPart(0);
+    m_renderer->setHitPart(HitNone);
     if (m_pendingChange == PendingChange::Created)
         return;
     if (part == HitNone || part == HitIgnored)
@@ -148,14 +138,13 @@ void DLGraphicsItem::releaseAt(const QPointF &point, int part)
 
 void DLGraphicsItem::settingsChanged(int mask)
 {
-    if (m_renderer)
-        m_renderer->settingsChanged(mask);
+    m_renderer->settingsChanged(mask);
     update();
 }
 
 bool DLGraphicsItem::fillRecord(MarkRecord *record) const
 {
-    if (!record || !m_renderer)
+    if (!record)
         return false;
     record->idx = zValue();
     record->point1 = m_renderer->firstPoint();
@@ -167,24 +156,18 @@ bool DLGraphicsItem::fillRecord(MarkRecord *record) const
 
 void DLGraphicsItem::setStartPoint(const QPointF &point)
 {
-    if (!m_renderer)
-        return;
     m_renderer->setFirstPoint(point);
     m_renderer->updateGeometry();
 }
 
 void DLGraphicsItem::setEndPoint(const QPointF &point)
 {
-    if (!m_renderer)
-        return;
     m_renderer->setSecondPoint(point);
     m_renderer->updateGeometry();
 }
 
 void DLGraphicsItem::setPoints(const QPointF &first, const QPointF &second)
 {
-    if (!m_renderer)
-        return;
     m_renderer->setFirstPoint(first);
     m_renderer->setSecondPoint(second);
     m_renderer->updateGeometry();
@@ -192,8 +175,6 @@ void DLGraphicsItem::setPoints(const QPointF &first, const QPointF &second)
 
 void DLGraphicsItem::points(QPointF *first, QPointF *second) const
 {
-    if (!m_renderer)
-        return;
     if (first)
         *first = m_renderer->firstPoint();
     if (second)
@@ -202,8 +183,7 @@ void DLGraphicsItem::points(QPointF *first, QPointF *second) const
 
 void DLGraphicsItem::paintPlain(QPainter *painter)
 {
-    if (m_renderer)
-        m_renderer->paint(painter, false, false);
+    m_renderer->paint(painter, false, false);
 }
 
 DLGraphicsItemRenderer *DLGraphicsItem::renderer()
@@ -221,28 +201,24 @@ DLUndoCommand *DLGraphicsItem::takeUndoCommand(DLGraphicsScene *scene, bool dele
     if (deleting)
         m_pendingChange = PendingChange::Deleted;
     DLUndoCommand *command = nullptr;
-    if (m_renderer) {
-        const QPointF first = m_renderer->firstPoint();
-        const QPointF second = m_renderer->secondPoint();
-        switch (m_pendingChange) {
-        case PendingChange::Created:
-            command
-                = new DLCreateCommand(m_markType, m_orderNumber, first, second, m_renderer->text(),
-                    m_renderer->maxWidth());
-            break;
-        case PendingChange::Moved:
-        case PendingChange::Resized:
-            command = new DLMoveCommand(m_markType, m_orderNumber, m_renderer->pressFirstPoint(),
-                m_renderer->pressSecondPoint(), first, second);
-            break;
-        case PendingChange::Deleted:
-            command
-                = new DLDeleteCommand(m_markType, m_orderNumber, first, second, m_renderer->text(),
-                    m_renderer->maxWidth());
-            break;
-        case PendingChange::None:
-            break;
-        }
+    const QPointF first = m_renderer->firstPoint();
+    const QPointF second = m_renderer->secondPoint();
+    switch (m_pendingChange) {
+    case PendingChange::Created:
+        command = new DLCreateCommand(
+            m_markType, m_orderNumber, first, second, m_renderer->text(), m_renderer->maxWidth());
+        break;
+    case PendingChange::Moved:
+    case PendingChange::Resized:
+        command = new DLMoveCommand(m_markType, m_orderNumber, m_renderer->pressFirstPoint(),
+            m_renderer->pressSecondPoint(), first, second);
+        break;
+    case PendingChange::Deleted:
+        command = new DLDeleteCommand(
+            m_markType, m_orderNumber, first, second, m_renderer->text(), m_renderer->maxWidth());
+        break;
+    case PendingChange::None:
+        break;
     }
     if (command)
         command->setScene(scene);
@@ -252,31 +228,28 @@ DLUndoCommand *DLGraphicsItem::takeUndoCommand(DLGraphicsScene *scene, bool dele
 
 void DLGraphicsItem::setText(const QString &text)
 {
-    if (!m_renderer)
-        return;
     m_renderer->setText(text);
     m_renderer->textChanged();
 }
 
 QString DLGraphicsItem::text() const
 {
-    return m_renderer ? m_renderer->text() : QString();
+    return m_renderer->text();
 }
 
 double DLGraphicsItem::maxWidth() const
 {
-    return m_renderer ? m_renderer->maxWidth() : -1.0;
+    return m_renderer->maxWidth();
 }
 
 void DLGraphicsItem::refresh()
 {
-    if (m_renderer)
-        m_renderer->updateGeometry();
+    m_renderer->updateGeometry();
 }
 
 QRectF DLGraphicsItem::labelSceneRect() const
 {
-    return m_renderer ? mapRectToScene(m_renderer->labelRect()) : QRectF();
+    return mapRectToScene(m_renderer->labelRect());
 }
 
 QPointF DLGraphicsItem::handlePos() const
@@ -353,12 +326,14 @@ void DLGraphicsItem::setLenChangedHandler(LenChangedHandler handler)
     handlers().lenChanged = std::move(handler);
 }
 
-const DLGraphicsItem::EditCommentHandler &DLGraphicsItem::editCommentHandler()
+void DLGraphicsItem::requestCommentEdit()
 {
-    return handlers().editComment;
+    if (handlers().editComment)
+        handlers().editComment(text(), this);
 }
 
-const DLGraphicsItem::LenChangedHandler &DLGraphicsItem::lenChangedHandler()
+void DLGraphicsItem::notifyLengthChanged(const DLGraphicsLengthItem *item, DLLenChanged kind)
 {
-    return handlers().lenChanged;
+    if (handlers().lenChanged)
+        handlers().lenChanged(item, kind);
 }

@@ -79,8 +79,9 @@ public:
 protected:
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 
-    static const EditCommentHandler &editCommentHandler();
-    static const LenChangedHandler &lenChangedHandler();
+    // Ask the scene, through its handlers, to edit a comment or to follow a length drag.
+    void requestCommentEdit();
+    static void notifyLengthChanged(const DLGraphicsLengthItem *item, DLLenChanged kind);
 
 private:
     PendingChange m_pendingChange = PendingChange::Created;

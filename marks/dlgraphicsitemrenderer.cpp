@@ -3,37 +3,25 @@
 #include "dlgraphicsitemrenderernotifyhandle.h"
 #include "dlpalette.h"
 
+#include <QPainter>
+
+#include <algorithm>
 #include <cmath>
 
-struct DLGraphicsItemRenderer::Style
-{
-    QRgb markColor = 0xFFFF0000;
-    QRgb darkColor = 0xFFF00000;
-    QPen markPen;
-    QBrush markBrush;
-    QPen darkMarkPen;
-    QBrush darkMarkBrush;
-    QPen hitPen;
-    QPen labelOutlinePen;
-    QPen whiteHaloPen;
-    QBrush labelBackgroundBrush {QColor(255, 255, 255, 180), Qt::SolidPattern};
-    QFont labelFont;
-    std::unique_ptr<QFontMetrics> labelFontMetrics;
-    int colorFormat = 0;
-    bool macProfile = false;
-    ColorAtHandler colorAtHandler;
-    MapPointHandler mapPointHandler;
-};
-
-DLGraphicsItemRenderer::Style &DLGraphicsItemRenderer::style()
+DLGraphicsItemRenderer::Style &DLGraphicsItemRenderer::mutableStyle()
 {
     static Style s;
     return s;
 }
 
+const DLGraphicsItemRenderer::Style &DLGraphicsItemRenderer::style()
+{
+    return mutableStyle();
+}
+
 void DLGraphicsItemRenderer::setMarkColor(QRgb color)
 {
-    Style &s = style();
+    Style &s = mutableStyle();
     s.markColor = color;
     s.markPen = QPen(QColor(color));
     s.markPen.setWidth(1);
@@ -51,104 +39,59 @@ void DLGraphicsItemRenderer::setMarkColor(QRgb color)
     s.labelOutlinePen.setJoinStyle(Qt::RoundJoin);
     s.labelOutlinePen.setCapStyle(Qt::RoundCap);
     s.labelOutlinePen.setWidth(4);
-    s.whiteHaloPen = QPen(Qt::white);
-    s.whiteHaloPen.setJoinStyle(Qt::RoundJoin);
-    s.whiteHaloPen.setCapStyle(Qt::RoundCap);
-    s.whiteHaloPen.setWidth(4);
+    s.whiteHaloPen = s.labelOutlinePen;
 }
 
 void DLGraphicsItemRenderer::setColorFormat(int format)
 {
-    style().colorFormat = format;
+    mutableStyle().colorFormat = format;
 }
 
 void DLGraphicsItemRenderer::setMacProfile(bool on)
 {
-    style().macProfile = on;
+    mutableStyle().macProfile = on;
 }
 
 void DLGraphicsItemRenderer::setLabelFont(const QFont &font)
 {
-    Style &s = style();
+    Style &s = mutableStyle();
     s.labelFont = font;
     s.labelFontMetrics = std::make_unique<QFontMetrics>(font);
 }
 
-QRgb DLGraphicsItemRenderer::markColor()
-{
-    return style().markColor;
-}
-QRgb DLGraphicsItemRenderer::darkColor()
-{
-    return style().darkColor;
-}
-const QPen &DLGraphicsItemRenderer::markPen()
-{
-    return style().markPen;
-}
-const QBrush &DLGraphicsItemRenderer::markBrush()
-{
-    return style().markBrush;
-}
-const QPen &DLGraphicsItemRenderer::darkMarkPen()
-{
-    return style().darkMarkPen;
-}
-const QBrush &DLGraphicsItemRenderer::darkMarkBrush()
-{
-    return style().darkMarkBrush;
-}
-const QPen &DLGraphicsItemRenderer::hitPen()
-{
-    return style().hitPen;
-}
-const QPen &DLGraphicsItemRenderer::labelOutlinePen()
-{
-    return style().labelOutlinePen;
-}
-const QPen &DLGraphicsItemRenderer::whiteHaloPen()
-{
-    return style().whiteHaloPen;
-}
-const QBrush &DLGraphicsItemRenderer::labelBackgroundBrush()
-{
-    return style().labelBackgroundBrush;
-}
-const QFont &DLGraphicsItemRenderer::labelFont()
-{
-    return style().labelFont;
-}
-const QFontMetrics *DLGraphicsItemRenderer::labelFontMetrics()
-{
-    return style().labelFontMetrics.get();
-}
-int DLGraphicsItemRenderer::colorFormat()
-{
-    return style().colorFormat;
-}
-bool DLGraphicsItemRenderer::macProfile()
-{
-    return style().macProfile;
-}
-
 void DLGraphicsItemRenderer::setColorAtHandler(ColorAtHandler handler)
 {
-    style().colorAtHandler = std::move(handler);
+    mutableStyle().colorAtHandler = std::move(handler);
 }
 
 void DLGraphicsItemRenderer::setMapPointHandler(MapPointHandler handler)
 {
-    style().mapPointHandler = std::move(handler);
+    mutableStyle().mapPointHandler = std::move(handler);
 }
 
-const DLGraphicsItemRenderer::ColorAtHandler &DLGraphicsItemRenderer::colorAtHandler()
+const QPen &DLGraphicsItemRenderer::penFor(bool selected)
 {
-    return style().colorAtHandler;
+    return selected ? style().darkMarkPen : style().markPen;
 }
 
-const DLGraphicsItemRenderer::MapPointHandler &DLGraphicsItemRenderer::mapPointHandler()
+const QBrush &DLGraphicsItemRenderer::brushFor(bool selected)
 {
-    return style().mapPointHandler;
+    return selected ? style().darkMarkBrush : style().markBrush;
+}
+
+bool DLGraphicsItemRenderer::showsHoverHalo(bool hovered, bool selected) const
+{
+    return hovered && !selected && !m_pressed;
+}
+
+QBrush DLGraphicsItemRenderer::handleBrush(bool hovered, bool selected) const
+{
+    return showsHoverHalo(hovered, selected) ? QBrush(Qt::white) : brushFor(selected);
+}
+
+void DLGraphicsItemRenderer::drawHandle(QPainter *painter, const QRectF &handle)
+{
+    painter->drawRect(QRectF(handle.topLeft(), QSizeF(6, 6)));
 }
 
 void DLGraphicsItemRenderer::init(DLGraphicsItemRendererNotifyHandle *owner, const QPointF &p1,
@@ -156,6 +99,7 @@ void DLGraphicsItemRenderer::init(DLGraphicsItemRendererNotifyHandle *owner, con
 {
     m_text = std::move(text);
     m_widthValue = widthValue;
+    Q_ASSERT(owner);
     m_owner = owner;
     m_firstPoint = p1;
     m_secondPoint = p2;
@@ -180,7 +124,7 @@ void DLGraphicsItemRenderer::settingsChanged(int) { }
 
 int DLGraphicsItemRenderer::hitTest(const QPointF &)
 {
-    return 0;
+    return HitNone;
 }
 
 void DLGraphicsItemRenderer::mousePress(const QPointF &point, int part)
@@ -188,33 +132,38 @@ void DLGraphicsItemRenderer::mousePress(const QPointF &point, int part)
     m_pressFirstPoint = m_firstPoint;
     m_pressSecondPoint = m_secondPoint;
     m_pressPoint = point;
-    m_pressItemPos = m_owner ? m_owner->handlePos() : m_firstPoint;
+    m_pressItemPos = m_owner->handlePos();
     m_pressed = true;
-    if (part != 0 && part != 9)
+    if (part != HitNone && part != HitBody)
         updateGeometry();
 }
 
 void DLGraphicsItemRenderer::mouseMove(const QPointF &point, int part)
 {
-    if (part != 9)
+    if (part != HitBody)
         return;
     // Whole pixels only, rounded up, so a mark never lands between pixels.
     const QPointF delta(
         std::ceil(point.x() - m_pressPoint.x()), std::ceil(point.y() - m_pressPoint.y()));
     m_firstPoint = m_pressFirstPoint + delta;
     m_secondPoint = m_pressSecondPoint + delta;
-    if (m_owner) {
-        m_owner->handleSetPos(m_pressItemPos + delta);
-        m_owner->handleUpdate();
-    }
+    m_owner->handleSetPos(m_pressItemPos + delta);
+    m_owner->handleUpdate();
     refreshLabel();
 }
 
 void DLGraphicsItemRenderer::mouseRelease(const QPointF &point, int part)
 {
     m_pressed = false;
-    if (part != 0 && part != 9)
+    if (part != HitNone && part != HitBody)
         mouseMove(point, part);
+}
+
+void DLGraphicsItemRenderer::setOrderedPoints(const QPointF &a, const QPointF &b)
+{
+    m_firstPoint = QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+    m_secondPoint = QPointF(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
+    updateGeometry();
 }
 
 QPointF DLGraphicsItemRenderer::mapToLocal(const QPointF &point) const
@@ -246,18 +195,18 @@ void DLGraphicsItemRenderer::updateGeometry()
 {
     m_localFirstPoint = mapToLocal(m_firstPoint);
     m_localSecondPoint = mapToLocal(m_secondPoint);
+    // The item's cached bounds and the scene's index must hear of a change before it happens.
+    m_owner->handlePrepareGeometryChange();
     layout();
-    if (m_owner) {
-        m_owner->handleSetPos(m_firstPoint);
-        m_owner->handlePrepareGeometryChange();
-    }
+    m_owner->handleSetPos(m_firstPoint);
+    m_owner->handlePrepareGeometryChange();
 }
 
 void DLGraphicsItemRenderer::refreshLabel() { }
 
 QRect DLGraphicsItemRenderer::textBoundingRect()
 {
-    const QFontMetrics *metrics = labelFontMetrics();
+    const QFontMetrics *metrics = style().labelFontMetrics.get();
     return metrics ? metrics->boundingRect(m_text) : QRect();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dlmarktypes.h"
+
 #include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
@@ -72,30 +74,47 @@ public:
     void setHitPart(int part) { m_hitPart = part; }
     DLGraphicsItemRendererNotifyHandle *owner() const { return m_owner; }
 
+    // The drawing style every mark shares, and the scene's two callbacks.
+    struct Style
+    {
+        QRgb markColor = 0xFFFF0000;
+        QRgb darkColor = 0xFFF00000;
+        QPen markPen;
+        QBrush markBrush;
+        QPen darkMarkPen;
+        QBrush darkMarkBrush;
+        QPen hitPen;
+        QPen labelOutlinePen;
+        QPen whiteHaloPen;
+        QBrush labelBackgroundBrush {QColor(255, 255, 255, 180), Qt::SolidPattern};
+        QFont labelFont;
+        std::unique_ptr<QFontMetrics> labelFontMetrics;
+        int colorFormat = 0;
+        bool macProfile = false;
+        ColorAtHandler colorAtHandler;
+        MapPointHandler mapPointHandler;
+    };
+    static const Style &style();
+
     static void setColorAtHandler(ColorAtHandler handler);
     static void setMapPointHandler(MapPointHandler handler);
-    static const ColorAtHandler &colorAtHandler();
-    static const MapPointHandler &mapPointHandler();
-
     static void setMarkColor(QRgb color);
     static void setColorFormat(int format);
     static void setMacProfile(bool on);
     static void setLabelFont(const QFont &font);
 
-    static QRgb markColor();
-    static QRgb darkColor();
-    static const QPen &markPen();
-    static const QBrush &markBrush();
-    static const QPen &darkMarkPen();
-    static const QBrush &darkMarkBrush();
-    static const QPen &hitPen();
-    static const QPen &labelOutlinePen();
-    static const QPen &whiteHaloPen();
-    static const QBrush &labelBackgroundBrush();
-    static const QFont &labelFont();
-    static const QFontMetrics *labelFontMetrics();
-    static int colorFormat();
-    static bool macProfile();
+    static QRgb markColor() { return style().markColor; }
+    static QRgb darkColor() { return style().darkColor; }
+    static const QPen &darkMarkPen() { return style().darkMarkPen; }
+    static const QFont &labelFont() { return style().labelFont; }
+    // Selected marks are drawn in the dark shade of the mark colour.
+    static const QPen &penFor(bool selected);
+    static const QBrush &brushFor(bool selected);
+
+    // A hovered mark that is neither selected nor dragged is underlaid with a white halo.
+    bool showsHoverHalo(bool hovered, bool selected) const;
+    // Handles are white under the halo, else in the mark colour.
+    QBrush handleBrush(bool hovered, bool selected) const;
 
 protected:
     QPointF m_firstPoint;
@@ -111,10 +130,14 @@ protected:
     double m_widthValue = -1.0;
     QRectF m_boundingRect;
     bool m_pressed = false;
-    int m_hitPart = 0;
+    int m_hitPart = HitNone;
     DLGraphicsItemRendererNotifyHandle *m_owner = nullptr;
 
+    // Orders the points into first = top left, second = bottom right, then lays out again.
+    void setOrderedPoints(const QPointF &a, const QPointF &b);
+    // A handle square as length and rectangle marks draw it, with the current pen and brush.
+    static void drawHandle(QPainter *painter, const QRectF &handle);
+
 private:
-    struct Style;
-    static Style &style();
+    static Style &mutableStyle();
 };

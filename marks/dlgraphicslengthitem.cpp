@@ -11,31 +11,24 @@ DLGraphicsLengthItem::DLGraphicsLengthItem(const QPointF &p1, const QPointF &p2,
 void DLGraphicsLengthItem::pressAt(const QPointF &point, int part)
 {
     DLGraphicsItem::pressAt(point, part);
-    notifyLengthChanged(LenChangeBegin);
+    notifyLengthChanged(this, LenChangeBegin);
 }
 
 void DLGraphicsLengthItem::dragTo(const QPointF &point, int part)
 {
     DLGraphicsItem::dragTo(point, part);
-    notifyLengthChanged(LenChanging);
+    notifyLengthChanged(this, LenChanging);
 }
 
 void DLGraphicsLengthItem::releaseAt(const QPointF &point, int part)
 {
     DLGraphicsItem::releaseAt(point, part);
-    notifyLengthChanged(LenChangeEnd);
+    notifyLengthChanged(this, LenChangeEnd);
 }
 
 void DLGraphicsLengthItem::setPoints(const QPointF &first, const QPointF &second)
 {
     DLGraphicsItem::setPoints(first, second);
     // A mark brought back by undo is a finished mark, not one still being drawn.
-    if (auto *length = static_cast<DLGraphicsLengthItemRenderer *>(renderer()))
-        length->settleOrientation();
-}
-
-void DLGraphicsLengthItem::notifyLengthChanged(DLLenChanged kind) const
-{
-    if (const LenChangedHandler &handler = lenChangedHandler())
-        handler(this, kind);
+    static_cast<DLGraphicsLengthItemRenderer *>(renderer())->settleOrientation();
 }

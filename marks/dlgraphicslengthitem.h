@@ -14,7 +14,4 @@ public:
     void dragTo(const QPointF &point, int part) override;
     void releaseAt(const QPointF &point, int part) override;
     void setPoints(const QPointF &first, const QPointF &second) override;
-
-private:
-    void notifyLengthChanged(DLLenChanged kind) const;
 };

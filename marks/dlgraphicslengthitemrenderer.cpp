@@ -123,19 +123,18 @@ QPointF DLGraphicsLengthItemRenderer::gapEnd() const
 
 int DLGraphicsLengthItemRenderer::hitTest(const QPointF &scenePoint)
 {
+    // Both handles lie inside the bounds.
     const QPointF local = mapToLocal(scenePoint);
-    if (!m_boundingRect.contains(local))
-        return 0;
     if (m_startHandle.contains(local))
-        return 1;
+        return HitStartHandle;
     if (m_endHandle.contains(local))
-        return 2;
-    return 9;
+        return HitEndHandle;
+    return m_boundingRect.contains(local) ? HitBody : HitNone;
 }
 
 void DLGraphicsLengthItemRenderer::mouseMove(const QPointF &point, int part)
 {
-    if (part == 9) {
+    if (part == HitBody) {
         DLGraphicsItemRenderer::mouseMove(point, part);
         return;
     }
@@ -146,15 +145,10 @@ void DLGraphicsLengthItemRenderer::mouseMove(const QPointF &point, int part)
     }
     const QPointF delta = m_orientation == Horizontal ? QPointF(point.x() - m_pressPoint.x(), 0)
                                                       : QPointF(0, point.y() - m_pressPoint.y());
-    QPointF a = m_pressFirstPoint;
-    QPointF b = m_pressSecondPoint;
-    if (part == 1)
-        a += delta;
-    else if (part == 2)
-        b += delta;
-    m_firstPoint = QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-    m_secondPoint = QPointF(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
-    updateGeometry();
+    const QPointF a = m_pressFirstPoint + (part == HitStartHandle ? delta : QPointF());
+    const QPointF b = m_pressSecondPoint + (part == HitEndHandle ? delta : QPointF());
+    // Dragging one end past the other swaps the ends.
+    setOrderedPoints(a, b);
 }
 
 void DLGraphicsLengthItemRenderer::mouseRelease(const QPointF &point, int part)
@@ -187,17 +181,19 @@ void DLGraphicsLengthItemRenderer::fixOrientation()
     updateGeometry();
 }
 
+QVector<QLineF> DLGraphicsLengthItemRenderer::bodyLines() const
+{
+    if (!m_split)
+        return {m_line};
+    return {QLineF(m_line.p1(), gapStart()), QLineF(gapEnd(), m_line.p2())};
+}
+
 QPainterPath DLGraphicsLengthItemRenderer::hitPath() const
 {
     QPainterPath path;
-    if (m_split) {
-        path.moveTo(m_line.p1());
-        path.lineTo(gapStart());
-        path.moveTo(gapEnd());
-        path.lineTo(m_line.p2());
-    } else {
-        path.moveTo(m_line.p1());
-        path.lineTo(m_line.p2());
+    for (const QLineF &piece : bodyLines()) {
+        path.moveTo(piece.p1());
+        path.lineTo(piece.p2());
     }
     path.addRect(m_labelRect);
     path.addRect(m_startHandle);
@@ -215,26 +211,19 @@ void DLGraphicsLengthItemRenderer::paint(QPainter *painter, bool hovered, bool s
         else
             lines << QLineF(end.x() - 3, end.y(), end.x() + 3, end.y());
     }
-    if (m_split)
-        lines << QLineF(m_line.p1(), gapStart()) << QLineF(gapEnd(), m_line.p2());
-    else
-        lines << m_line;
+    lines << bodyLines();
 
     painter->save();
-    if (hovered && !m_pressed && !selected) {
-        painter->setPen(whiteHaloPen());
+    if (showsHoverHalo(hovered, selected)) {
+        painter->setPen(style().whiteHaloPen);
         painter->drawLines(lines);
     }
-    painter->setPen(selected ? darkMarkPen() : markPen());
+    painter->setPen(penFor(selected));
     painter->drawLines(lines);
-
     if (m_pressed || selected || hovered) {
-        if (m_pressed || selected)
-            painter->setBrush(selected ? darkMarkBrush() : markBrush());
-        else
-            painter->setBrush(QBrush(Qt::white, Qt::SolidPattern));
-        for (const QRectF &handle : {m_startHandle, m_endHandle})
-            painter->drawRect(QRectF(handle.topLeft(), QSizeF(6, 6)));
+        painter->setBrush(handleBrush(hovered, selected));
+        drawHandle(painter, m_startHandle);
+        drawHandle(painter, m_endHandle);
     }
     painter->restore();
     drawOutlinedLabel(*this, painter, selected);

@@ -3,6 +3,7 @@
 #include "dlgraphicsitemrenderer.h"
 
 #include <QLineF>
+#include <QVector>
 
 // Geometry of a length mark: a line on one axis with a tick and a handle at each end and
 // the inclusive pixel length as its label.
@@ -25,18 +26,16 @@ public:
     // does nothing while the mark is drawn or when its points coincide.
     void settleOrientation();
 
-    QRectF startHandle() const { return m_startHandle; }
-    QRectF endHandle() const { return m_endHandle; }
-    QLineF line() const { return m_line; }
     bool isSplit() const { return m_split; }
-    int orientation() const { return m_orientation; }
-    bool isHorizontal() const;
     // The ends of the gap left in a split line for the label.
     QPointF gapStart() const;
     QPointF gapEnd() const;
 
 private:
     void fixOrientation();
+    bool isHorizontal() const;
+    // The drawn line: whole, or the two pieces either side of the label.
+    QVector<QLineF> bodyLines() const;
 
     QRectF m_startHandle;
     QRectF m_endHandle;

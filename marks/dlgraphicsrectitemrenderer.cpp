@@ -7,15 +7,19 @@
 #include <QLineF>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-constexpr double noHandleDistance = 10000.0;
-
-double distanceTo(const QRectF &handle, const QPointF &point)
+// Handles 1 to 8 sit on a 3 x 3 grid around the frame, row by row, the centre left out.
+QPoint gridCell(int part)
 {
-    return QLineF(handle.topLeft() + QPointF(3.5, 3.5), point).length();
+    const int cell = part <= HitMiddleLeft ? part - 1 : part;
+    return QPoint(cell % 3, cell / 3);
+}
+
+bool isHandle(int part)
+{
+    return part >= HitTopLeft && part <= HitBottomRight;
 }
 
 bool nearLine(double value, double line)
@@ -26,7 +30,7 @@ bool nearLine(double value, double line)
 
 QString DLGraphicsRectItemRenderer::labelText(double width, double height) const
 {
-    const MapPointHandler &map = mapPointHandler();
+    const MapPointHandler &map = style().mapPointHandler;
     const QPointF shown = map ? map(m_firstPoint, m_pointMode ? 0.0 : height) : m_firstPoint;
     if (m_pointMode)
         return QStringLiteral("x:%1,y:%2").arg(shown.x()).arg(shown.y());
@@ -43,8 +47,6 @@ void DLGraphicsRectItemRenderer::layout()
     const double y1 = std::trunc(a.y());
     const double x2 = std::trunc(b.x());
     const double y2 = std::trunc(b.y());
-    const double midX = std::trunc((x2 - x1) / 2);
-    const double midY = std::trunc((y2 - y1) / 2);
 
     if (m_pointMode) {
         m_frame = QRectF(x1 - 10, y1 - 10, 21, 21);
@@ -53,10 +55,12 @@ void DLGraphicsRectItemRenderer::layout()
     } else {
         m_frame = QRectF(x1, y1, x2 - x1 + 1, y2 - y1 + 1);
         m_text = labelText(m_frame.width(), m_frame.height());
-        m_handles = {QRectF(x1 - 7, y1 - 7, 7, 7), QRectF(midX - 3, y1 - 7, 7, 7),
-            QRectF(x2 + 2, y1 - 7, 7, 7), QRectF(x1 - 7, midY - 3, 7, 7),
-            QRectF(x2 + 2, midY - 3, 7, 7), QRectF(x1 - 7, y2 + 2, 7, 7),
-            QRectF(midX - 3, y2 + 2, 7, 7), QRectF(x2 + 2, y2 + 2, 7, 7)};
+        const double columns[] = {x1 - 7, std::trunc((x2 - x1) / 2) - 3, x2 + 2};
+        const double rows[] = {y1 - 7, std::trunc((y2 - y1) / 2) - 3, y2 + 2};
+        for (int part = HitTopLeft; part <= HitBottomRight; ++part) {
+            const QPoint cell = gridCell(part);
+            m_handles[size_t(part - 1)] = QRectF(columns[cell.x()], rows[cell.y()], 7, 7);
+        }
     }
     textChanged();
     layoutLabel();
@@ -77,124 +81,111 @@ void DLGraphicsRectItemRenderer::refreshLabel()
     m_text = labelText(m_frame.width(), m_frame.height());
     textChanged();
     // A moved mark may read a longer number; its box must still hold it.
-    if (m_owner)
-        m_owner->handlePrepareGeometryChange();
+    m_owner->handlePrepareGeometryChange();
     layoutLabel();
 }
 
 void DLGraphicsRectItemRenderer::settingsChanged(int mask)
 {
-    if (mask == 0)
-        return;
-    layout();
-    updateGeometry();
+    // Any change may be the origin, which every label depends on.
+    if (mask != 0)
+        updateGeometry();
 }
 
 QRectF DLGraphicsRectItemRenderer::handle(int part) const
 {
-    if (part < TopLeft || part > BottomRight)
-        return QRectF();
-    return m_handles[size_t(part - 1)];
+    return isHandle(part) ? m_handles[size_t(part - 1)] : QRectF();
 }
 
 int DLGraphicsRectItemRenderer::hitTest(const QPointF &scenePoint)
 {
     const QPointF local = mapToLocal(scenePoint);
-    for (int part = BottomRight; part >= TopLeft; --part) {
+    for (int part = HitBottomRight; part >= HitTopLeft; --part) {
         if (handle(part).contains(local))
             return part;
     }
     if (m_labelRect.contains(local))
-        return 9;
+        return HitBody;
     if (nearLine(local.y(), m_frame.top()) || nearLine(local.y(), m_frame.top() + m_frame.height())
         || nearLine(local.x(), m_frame.left())
         || nearLine(local.x(), m_frame.left() + m_frame.width()))
-        return 9;
-    return 0;
+        return HitBody;
+    return HitNone;
 }
 
 void DLGraphicsRectItemRenderer::mouseMove(const QPointF &point, int part)
 {
     m_dragPoint = mapToLocal(point);
-    if (part == 9) {
+    if (part == HitBody) {
         DLGraphicsItemRenderer::mouseMove(point, part);
         return;
     }
-    if (part == 0)
+    if (part == HitNone)
         return;
     const double dx = std::trunc(point.x() - m_pressPoint.x());
     const double dy = std::trunc(point.y() - m_pressPoint.y());
     QPointF a = m_pressFirstPoint;
     QPointF b = m_pressSecondPoint;
-    switch (part) {
-    case TopLeft:
-        a += QPointF(dx, dy);
-        break;
-    case TopMiddle:
-        a.ry() += dy;
-        break;
-    case TopRight:
-        b.rx() += dx;
-        a.ry() += dy;
-        break;
-    case MiddleLeft:
-        a.rx() += dx;
-        break;
-    case MiddleRight:
-        b.rx() += dx;
-        break;
-    case BottomLeft:
-        a.rx() += dx;
-        b.ry() += dy;
-        break;
-    case BottomMiddle:
-        b.ry() += dy;
-        break;
-    case BottomRight:
-        b += QPointF(dx, dy);
-        break;
-    default:
-        break;
+    if (isHandle(part)) {
+        // A handle moves the edges it sits on: left or right, top or bottom.
+        const QPoint cell = gridCell(part);
+        if (cell.x() == 0)
+            a.rx() += dx;
+        else if (cell.x() == 2)
+            b.rx() += dx;
+        if (cell.y() == 0)
+            a.ry() += dy;
+        else if (cell.y() == 2)
+            b.ry() += dy;
     }
     // Kept ordered, so a handle dragged across the opposite edge flips the rectangle.
-    m_firstPoint = QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-    m_secondPoint = QPointF(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
-    updateGeometry();
+    setOrderedPoints(a, b);
+}
+
+double DLGraphicsRectItemRenderer::dragDistance(int part) const
+{
+    return QLineF(handle(part).topLeft() + QPointF(3.5, 3.5), m_dragPoint).length();
 }
 
 int DLGraphicsRectItemRenderer::nearestHandle() const
 {
     switch (m_hitPart) {
-    case TopLeft:
-    case TopRight:
-    case BottomLeft:
-    case BottomRight: {
-        int nearest = 0;
-        double best = noHandleDistance;
-        for (int part : {TopLeft, TopRight, BottomLeft, BottomRight}) {
-            const double d = distanceTo(handle(part), m_dragPoint);
-            if (d < best) {
-                best = d;
-                nearest = part;
+    case HitTopLeft:
+    case HitTopRight:
+    case HitBottomLeft:
+    case HitBottomRight: {
+        // On a tie the earlier corner stays; from 10000 pixels away none is shown.
+        int nearest = HitNone;
+        double best = 10000.0;
+        for (int corner : {HitTopLeft, HitTopRight, HitBottomLeft, HitBottomRight}) {
+            if (dragDistance(corner) < best) {
+                best = dragDistance(corner);
+                nearest = corner;
             }
         }
         return nearest;
     }
-    case TopMiddle:
-    case BottomMiddle:
-        return distanceTo(handle(BottomMiddle), m_dragPoint)
-                > distanceTo(handle(TopMiddle), m_dragPoint)
-            ? TopMiddle
-            : BottomMiddle;
-    case MiddleLeft:
-    case MiddleRight:
-        return distanceTo(handle(MiddleRight), m_dragPoint)
-                > distanceTo(handle(MiddleLeft), m_dragPoint)
-            ? MiddleLeft
-            : MiddleRight;
+    case HitTopMiddle:
+    case HitBottomMiddle:
+        return nearerOf(HitTopMiddle, HitBottomMiddle);
+    case HitMiddleLeft:
+    case HitMiddleRight:
+        return nearerOf(HitMiddleLeft, HitMiddleRight);
     default:
-        return 0;
+        return HitNone;
     }
+}
+
+int DLGraphicsRectItemRenderer::nearerOf(int first, int second) const
+{
+    return dragDistance(second) > dragDistance(first) ? first : second;
+}
+
+QVector<QLineF> DLGraphicsRectItemRenderer::crosshair() const
+{
+    const QPointF c = m_localFirstPoint;
+    return {
+        QLineF(c.x() - 10, c.y(), c.x() + 10, c.y()), QLineF(c.x(), c.y() - 10, c.x(), c.y() + 10)};
 }
 
 QPainterPath DLGraphicsRectItemRenderer::hitPath() const
@@ -202,13 +193,12 @@ QPainterPath DLGraphicsRectItemRenderer::hitPath() const
     QPainterPath path;
     // Handles overlap the label box; an overlap must not cancel out.
     path.setFillRule(Qt::WindingFill);
-    const QPointF c = m_localFirstPoint;
-    path.moveTo(c.x() - 10, c.y());
-    path.lineTo(c.x() + 10, c.y());
-    path.moveTo(c.x(), c.y() - 10);
-    path.lineTo(c.x(), c.y() + 10);
+    for (const QLineF &line : crosshair()) {
+        path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
     if (m_pointMode) {
-        path.addRect(handle(BottomRight));
+        path.addRect(handle(HitBottomRight));
     } else {
         path.moveTo(m_frame.topLeft());
         path.lineTo(m_frame.topRight());
@@ -224,16 +214,15 @@ QPainterPath DLGraphicsRectItemRenderer::hitPath() const
 
 void DLGraphicsRectItemRenderer::paint(QPainter *painter, bool hovered, bool selected)
 {
-    const QPen &solid = selected ? darkMarkPen() : markPen();
-    const QBrush &fill = selected ? darkMarkBrush() : markBrush();
+    const QPen &solid = penFor(selected);
     painter->save();
     painter->setBrush(Qt::NoBrush);
     if (!m_pointMode) {
         QPen outline = solid;
         if (!rectDashPattern().isEmpty())
             outline.setDashPattern(rectDashPattern());
-        if (hovered && !m_pressed && !selected) {
-            painter->setPen(whiteHaloPen());
+        if (showsHoverHalo(hovered, selected)) {
+            painter->setPen(style().whiteHaloPen);
             painter->drawRect(m_frame);
         }
         painter->setPen(outline);
@@ -241,23 +230,19 @@ void DLGraphicsRectItemRenderer::paint(QPainter *painter, bool hovered, bool sel
     }
 
     painter->setPen(solid);
-    const QPointF c = m_localFirstPoint;
-    painter->drawLine(QPointF(c.x() - 10, c.y()), QPointF(c.x() + 10, c.y()));
-    painter->drawLine(QPointF(c.x(), c.y() - 10), QPointF(c.x(), c.y() + 10));
+    for (const QLineF &line : crosshair())
+        painter->drawLine(line);
 
-    auto drawHandle = [&](int part, const QBrush &brush) {
-        painter->setBrush(brush);
-        painter->drawRect(QRectF(handle(part).topLeft(), QSizeF(6, 6)));
-    };
-    if (m_pressed && m_hitPart != 9) {
-        if (const int part = nearestHandle())
-            drawHandle(part, fill);
-    } else if (m_pressed || selected) {
-        for (int part = TopLeft; part <= BottomRight; ++part)
-            drawHandle(part, fill);
-    } else if (hovered) {
-        for (int part = TopLeft; part <= BottomRight; ++part)
-            drawHandle(part, QBrush(Qt::white));
+    if (m_pressed && m_hitPart != HitBody) {
+        // Only the handle the pointer is pulling, wherever the drag has flipped it.
+        if (const int part = nearestHandle()) {
+            painter->setBrush(brushFor(selected));
+            drawHandle(painter, handle(part));
+        }
+    } else if (m_pressed || selected || hovered) {
+        painter->setBrush(handleBrush(hovered, selected));
+        for (const QRectF &h : m_handles)
+            drawHandle(painter, h);
     }
     painter->restore();
     drawOutlinedLabel(*this, painter, selected);

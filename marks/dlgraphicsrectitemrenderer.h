@@ -2,6 +2,9 @@
 
 #include "dlgraphicsitemrenderer.h"
 
+#include <QLineF>
+#include <QVector>
+
 #include <array>
 
 // Geometry of a rectangle mark: a dashed frame from the first to the second point with
@@ -10,17 +13,6 @@
 class DLGraphicsRectItemRenderer : public DLGraphicsItemRenderer
 {
 public:
-    enum HitPart {
-        TopLeft = 1,
-        TopMiddle = 2,
-        TopRight = 3,
-        MiddleLeft = 4,
-        MiddleRight = 5,
-        BottomLeft = 6,
-        BottomMiddle = 7,
-        BottomRight = 8
-    };
-
     void settingsChanged(int mask) override;
     int hitTest(const QPointF &scenePoint) override;
     void mouseMove(const QPointF &point, int part) override;
@@ -30,14 +22,10 @@ public:
     QPainterPath hitPath() const override;
 
     // The handle shown while a handle is dragged: the one nearest the pointer among those
-    // the dragged part can become after a flip; 0 for none.
+    // the dragged part can become after a flip; HitNone for none.
     int nearestHandle() const;
-
-    QRectF frame() const { return m_frame; }
-    // Handle of part 1 to 8; an empty rectangle for any other part.
+    // The handle of a part from HitTopLeft to HitBottomRight; empty for any other part.
     QRectF handle(int part) const;
-    bool isPointMode() const { return m_pointMode; }
-    QPointF dragPoint() const { return m_dragPoint; }
 
 private:
     // The label text for the current first point; height is the one passed to the origin
@@ -45,6 +33,11 @@ private:
     QString labelText(double width, double height) const;
     // Places the label box for the current text and grows the bounds around it.
     void layoutLabel();
+    // From a handle's centre to the pointer during a drag.
+    double dragDistance(int part) const;
+    // Of two opposite handles, the one nearer the pointer; the second on a tie.
+    int nearerOf(int first, int second) const;
+    QVector<QLineF> crosshair() const;
 
     QRectF m_frame;
     std::array<QRectF, 8> m_handles;

@@ -96,23 +96,23 @@ int DLGraphicsTextDrawItemRenderer::hitTest(const QPointF &scenePoint)
 {
     const QPointF local = mapToLocal(scenePoint);
     if (!m_boundingRect.contains(local))
-        return 0;
+        return HitNone;
     if (pointInTriangle(local, m_arrowTip, m_arrowCorner1, m_arrowCorner2))
         return HitArrow;
     if (m_endHandle.contains(local))
-        return HitEnd;
+        return HitEndHandle;
     if (m_kind == CommentKind && m_widthGrip.contains(local)) {
         m_gripStartWidth = maxWidth();
         return HitWidthGrip;
     }
     if (m_labelRect.contains(local))
-        return 9;
-    return 0;
+        return HitBody;
+    return HitNone;
 }
 
 void DLGraphicsTextDrawItemRenderer::mouseMove(const QPointF &point, int part)
 {
-    if (part == 9) {
+    if (part == HitBody) {
         DLGraphicsItemRenderer::mouseMove(point, part);
         return;
     }
@@ -122,7 +122,7 @@ void DLGraphicsTextDrawItemRenderer::mouseMove(const QPointF &point, int part)
         m_firstPoint = m_pressFirstPoint + d;
         updateGeometry();
         break;
-    case HitEnd:
+    case HitEndHandle:
         m_secondPoint = m_pressSecondPoint + d;
         updateGeometry();
         break;

@@ -10,7 +10,6 @@ class DLGraphicsTextDrawItemRenderer : public DLGraphicsItemRenderer
 {
 public:
     enum Kind { ColorPickKind = 0, CommentKind = 1 };
-    enum HitPart { HitArrow = 1, HitEnd = 2, HitWidthGrip = 3 };
 
     explicit DLGraphicsTextDrawItemRenderer(int kind);
 
@@ -20,20 +19,9 @@ public:
     virtual void layoutCallout();
     virtual void relayoutText();
 
-    int kind() const { return m_kind; }
-    QPointF arrowBase() const { return m_arrowBase; }
-    QPointF corner() const { return m_corner; }
-    QPointF end() const { return m_end; }
-    QPointF control1() const { return m_control1; }
-    QPointF control2() const { return m_control2; }
-    bool isCurved() const { return m_curved; }
-    QPointF arrowTip() const { return m_arrowTip; }
-    QPointF arrowCorner1() const { return m_arrowCorner1; }
-    QPointF arrowCorner2() const { return m_arrowCorner2; }
     QRectF endHandle() const { return m_endHandle; }
     QRectF widthGrip() const { return m_widthGrip; }
-    double gripStartWidth() const { return m_gripStartWidth; }
-
+    // The leader from the arrowhead to the end, and the arrowhead as tip and two corners.
     QPainterPath leaderPath() const;
     QPolygonF arrowTriangle() const;
 

@@ -48,18 +48,16 @@ const QByteArray &fontKey(const QFont &font)
 
 void paintOutlinedLabel(const QRectF &label, const QString &text, QPainter *painter, bool selected)
 {
+    const DLGraphicsItemRenderer::Style &style = DLGraphicsItemRenderer::style();
     painter->save();
     QPainterPath outline;
-    outline.addText(QPointF(label.x(), label.y() + label.height() - 3.0),
-        DLGraphicsItemRenderer::labelFont(), text);
+    outline.addText(QPointF(label.x(), label.y() + label.height() - 3.0), style.labelFont, text);
     setHighQualityAntialiasing(painter);
     painter->setRenderHint(QPainter::TextAntialiasing, true);
-    painter->strokePath(outline, DLGraphicsItemRenderer::labelOutlinePen());
-    painter->setFont(DLGraphicsItemRenderer::labelFont());
-    painter->setPen(
-        selected ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen());
-    painter->setBrush(
-        selected ? DLGraphicsItemRenderer::darkMarkBrush() : DLGraphicsItemRenderer::markBrush());
+    painter->strokePath(outline, style.labelOutlinePen);
+    painter->setFont(style.labelFont);
+    painter->setPen(DLGraphicsItemRenderer::penFor(selected));
+    painter->setBrush(DLGraphicsItemRenderer::brushFor(selected));
     painter->drawText(label, 0, text);
     painter->restore();
 }
@@ -69,21 +67,20 @@ void drawOutlinedLabel(
 {
     const QRectF label = renderer.labelRect().translated(offset);
     const QString text = renderer.text();
-    const QPen &outlinePen = DLGraphicsItemRenderer::labelOutlinePen();
+    const QFont &font = DLGraphicsItemRenderer::labelFont();
+    const QPen &outlinePen = DLGraphicsItemRenderer::style().labelOutlinePen;
     const QSizeF size = label.size();
     QByteArray key;
     key.reserve(128 + 2 * text.size());
     key.append(reinterpret_cast<const char *>(text.constData()), 2 * text.size());
     key.append('\0');
-    key.append(fontKey(DLGraphicsItemRenderer::labelFont()));
+    key.append(fontKey(font));
     appendPen(&key, outlinePen);
-    appendPen(
-        &key, selected ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen());
+    appendPen(&key, DLGraphicsItemRenderer::penFor(selected));
     key.append(reinterpret_cast<const char *>(&size), int(sizeof size));
     const auto bounds = [&] {
         QPainterPath outline;
-        outline.addText(QPointF(label.x(), label.y() + label.height() - 3.0),
-            DLGraphicsItemRenderer::labelFont(), text);
+        outline.addText(QPointF(label.x(), label.y() + label.height() - 3.0), font, text);
         const qreal reach = outlinePen.widthF() + 1.0;
         return outline.boundingRect().adjusted(-reach, -reach, reach, reach).united(label);
     };
@@ -131,64 +128,61 @@ void drawLaidOutText(const QTextLayout &layout, const QPointF &topLeft, QPainter
     });
 }
 
-void paintLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
-    bool hovered)
+void paintLeader(
+    const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool selected, bool hovered)
 {
+    const QPen &haloPen = DLGraphicsItemRenderer::style().whiteHaloPen;
+    const bool emphasised = selected || renderer.isPressed();
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
     setHighQualityAntialiasing(painter);
     const QPainterPath leader = renderer.leaderPath();
     const QPolygonF arrow = renderer.arrowTriangle();
-    if (hovered && !emphasised) {
-        painter->strokePath(leader, DLGraphicsItemRenderer::whiteHaloPen());
-        painter->setPen(DLGraphicsItemRenderer::whiteHaloPen());
+    if (renderer.showsHoverHalo(hovered, selected)) {
+        painter->strokePath(leader, haloPen);
+        painter->setPen(haloPen);
         painter->setBrush(Qt::NoBrush);
         painter->drawPolygon(arrow);
     }
-    const QPen &pen
-        = emphasised ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen();
-    painter->strokePath(leader, pen);
-    painter->setPen(pen);
-    painter->setBrush(
-        emphasised ? DLGraphicsItemRenderer::darkMarkBrush() : DLGraphicsItemRenderer::markBrush());
+    painter->strokePath(leader, DLGraphicsItemRenderer::penFor(emphasised));
+    painter->setPen(DLGraphicsItemRenderer::penFor(emphasised));
+    painter->setBrush(DLGraphicsItemRenderer::brushFor(emphasised));
     painter->drawPolygon(arrow);
     painter->restore();
 }
 
-void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
-    bool hovered)
+void drawLeader(
+    const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool selected, bool hovered)
 {
-    const bool halo = hovered && !emphasised;
-    const struct
-    {
-        QPointF points[8];
-        QRgb fill;
-        int flags;
-    } shape {{renderer.arrowBase(), renderer.corner(), renderer.end(), renderer.control1(),
-                 renderer.control2(), renderer.arrowTip(), renderer.arrowCorner1(),
-                 renderer.arrowCorner2()},
-        (emphasised ? DLGraphicsItemRenderer::darkMarkBrush() : DLGraphicsItemRenderer::markBrush())
-            .color()
-            .rgba(),
-        int(renderer.isCurved()) | int(emphasised) << 1 | int(halo) << 2};
+    const QPen &haloPen = DLGraphicsItemRenderer::style().whiteHaloPen;
+    const bool emphasised = selected || renderer.isPressed();
+    const bool halo = renderer.showsHoverHalo(hovered, selected);
+    const QPainterPath leader = renderer.leaderPath();
+    const QPolygonF arrow = renderer.arrowTriangle();
     QByteArray key;
-    key.reserve(200);
+    key.reserve(240);
     key.append("leader", 7);
-    key.append(reinterpret_cast<const char *>(&shape), int(sizeof shape));
-    appendPen(&key,
-        emphasised ? DLGraphicsItemRenderer::darkMarkPen() : DLGraphicsItemRenderer::markPen());
+    for (int i = 0; i < leader.elementCount(); ++i) {
+        const QPainterPath::Element e = leader.elementAt(i);
+        const double element[] = {double(e.type), e.x, e.y};
+        key.append(reinterpret_cast<const char *>(element), int(sizeof element));
+    }
+    key.append(
+        reinterpret_cast<const char *>(arrow.constData()), int(arrow.size() * sizeof(QPointF)));
+    key.append(char(halo));
+    appendPen(&key, DLGraphicsItemRenderer::penFor(emphasised));
+    const QRgb fill = DLGraphicsItemRenderer::brushFor(emphasised).color().rgba();
+    key.append(reinterpret_cast<const char *>(&fill), int(sizeof fill));
     if (halo)
-        appendPen(&key, DLGraphicsItemRenderer::whiteHaloPen());
+        appendPen(&key, haloPen);
     const auto bounds = [&] {
-        const qreal reach
-            = (halo ? DLGraphicsItemRenderer::whiteHaloPen().widthF() : 1.0) / 2 + 2.0;
-        return renderer.leaderPath()
-            .boundingRect()
-            .united(renderer.arrowTriangle().boundingRect())
+        const qreal reach = (halo ? haloPen.widthF() : 1.0) / 2 + 2.0;
+        return leader.boundingRect()
+            .united(arrow.boundingRect())
             .adjusted(-reach, -reach, reach, reach);
     };
     LabelImageCache::instance().draw(painter, key, QPointF(), bounds,
-        [&](QPainter *target) { paintLeader(renderer, target, emphasised, hovered); });
+        [&](QPainter *target) { paintLeader(renderer, target, selected, hovered); });
 }
 
 QPainterPath calloutPath(const DLGraphicsTextDrawItemRenderer &renderer)

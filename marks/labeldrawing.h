@@ -24,14 +24,14 @@ void paintOutlinedLabel(const QRectF &label, const QString &text, QPainter *pain
 // and the pen, so a new text, wrap width, font or mark colour never meets an old image.
 void drawLaidOutText(const QTextLayout &layout, const QPointF &topLeft, QPainter *painter);
 
-// The leader and arrowhead of a callout mark, from the label image cache where that gives the
-// same pixels.
-void drawLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
-    bool hovered);
+// The leader and arrowhead of a callout mark, dark while the mark is selected or dragged,
+// from the label image cache where that gives the same pixels.
+void drawLeader(
+    const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool selected, bool hovered);
 
 // The leader and arrowhead painted directly: what the cache keeps.
-void paintLeader(const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool emphasised,
-    bool hovered);
+void paintLeader(
+    const DLGraphicsTextDrawItemRenderer &renderer, QPainter *painter, bool selected, bool hovered);
 
 // The leader plus the arrowhead triangle: where a callout mark can be grabbed.
 QPainterPath calloutPath(const DLGraphicsTextDrawItemRenderer &renderer);
