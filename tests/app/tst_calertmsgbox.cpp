@@ -11,30 +11,20 @@ class TestCAlertMsgBox : public QObject
     Q_OBJECT
 
 private slots:
-    void staysTheWholeTime_data()
+    // The note blocks no other window, and dismissing it does not cut the wait short.
+    void dismissedNoteStillWaitsTheWholeTime()
     {
-        QTest::addColumn<bool>("pressOk");
-        QTest::newRow("left alone") << false;
-        QTest::newRow("OK pressed at once") << true;
-    }
-
-    void staysTheWholeTime()
-    {
-        QFETCH(bool, pressOk);
         CAlertMsgBox box;
-        bool shown = false, modal = true;
+        bool shownModeless = false;
         QTimer::singleShot(0, &box, [&] {
-            shown = box.isVisible();
-            modal = QApplication::activeModalWidget() != nullptr;
-            if (pressOk)
-                box.button(QMessageBox::Ok)->click();
+            shownModeless = box.isVisible() && !QApplication::activeModalWidget();
+            box.button(QMessageBox::Ok)->click();
         });
         QElapsedTimer elapsed;
         elapsed.start();
         box.showFor(300);
+        QVERIFY(shownModeless);
         QVERIFY(elapsed.elapsed() >= 300);
-        QVERIFY(shown && !modal);
-        QCOMPARE(box.isVisible(), !pressOk);
     }
 };
 

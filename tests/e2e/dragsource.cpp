@@ -1,12 +1,12 @@
-// A window that starts a drag of the file named on its command line when it is
-// pressed, prints what the drop target did ("drop: copy" or "drop: ignored") and quits.
+// A window that drags the files named on its command line when pressed. It prints
+// "accepted" once a drop target takes the drag, and "drop: <action>" when it ends.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
-#include <QMouseEvent>
-#include <QTextStream>
 #include <QUrl>
 #include <QWidget>
+
+#include <cstdio>
 
 class DragSourceWindow : public QWidget
 {
@@ -20,12 +20,14 @@ protected:
         data->setUrls(urls);
         auto *drag = new QDrag(this);
         drag->setMimeData(data);
-        const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
-        QTextStream(stdout) << "drop: "
-                            << (action == Qt::CopyAction            ? "copy"
-                                       : action == Qt::IgnoreAction ? "ignored"
-                                                                    : "other")
-                            << '\n';
+        connect(drag, &QDrag::actionChanged, [](Qt::DropAction action) {
+            if (action == Qt::CopyAction) {
+                std::puts("accepted");
+                std::fflush(stdout);
+            }
+        });
+        const Qt::DropAction action = drag->exec(Qt::CopyAction, Qt::CopyAction);
+        std::printf("drop: %s\n", action == Qt::CopyAction ? "copy" : "ignored");
         QApplication::quit();
     }
 };
@@ -34,7 +36,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     DragSourceWindow window;
-    window.setWindowTitle(QStringLiteral("Drag Source"));
+    window.setWindowTitle("Drag Source");
     window.setGeometry(960, 80, 200, 120);
     window.show();
     return app.exec();
