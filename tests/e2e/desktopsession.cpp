@@ -23,6 +23,9 @@ QString DesktopSession::startDisplay(QProcess *server)
         number += server->readAllStandardOutput();
     if (!number.contains('\n'))
         return "Xvfb gave no display: " + QString::fromLocal8Bit(server->readAllStandardError());
+    // Pictures of an earlier run would mislead whoever reads this run's failures.
+    QDir(DIMLET_E2E_SCREENSHOTS).removeRecursively();
+    QDir().mkpath(DIMLET_E2E_SCREENSHOTS);
     qputenv("DISPLAY", ":" + number.trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
     return QString();
@@ -35,9 +38,6 @@ DesktopSession::DesktopSession(const QString &name)
 {
     QDir(root).removeRecursively();
     QDir().mkpath(root + "/files");
-    QDir shots(DIMLET_E2E_SCREENSHOTS);
-    for (const QString &old : shots.entryList({journey + "-failed-*.png"}))
-        shots.remove(old);
     updates.listen(QHostAddress::LocalHost);
     // A dropped connection leaves the program without an update offer.
     QObject::connect(&updates, &QTcpServer::newConnection, [this] {
@@ -51,7 +51,6 @@ DesktopSession::DesktopSession(const QString &name)
 
 DesktopSession::~DesktopSession()
 {
-    QDir().mkpath(DIMLET_E2E_SCREENSHOTS);
     screenshot().save(DIMLET_E2E_SCREENSHOTS "/" + journey + ".png");
     if (running()) {
         program->kill();
@@ -81,16 +80,9 @@ bool DesktopSession::start()
 
 bool DesktopSession::waitForExit()
 {
-    if (!waitUntil([this] { return !running(); }))
-        return fail("the program is still running");
-    return (program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0)
-        || fail(QString("the program ended with %1").arg(program->exitCode()));
-}
-
-bool DesktopSession::fail(const QString &reason)
-{
-    lastError = reason;
-    return false;
+    return (waitUntil([this] { return !running(); })
+               && program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0)
+        || fail(QString("the program runs on or ended with %1").arg(program->exitCode()));
 }
 
 QString DesktopSession::failure(const QString &check)
@@ -154,10 +146,10 @@ QStringList DesktopSession::windows(const QString &titlePattern)
     return found.split('\n', Qt::SkipEmptyParts);
 }
 
-QString DesktopSession::windowName(const QString &window)
+bool DesktopSession::waitForTitle(const QString &title)
 {
-    QString name;
-    return xdotool({"getwindowname", window}, &name) ? name : QString();
+    return waitUntil([&] { return windows("^" + title + "$").contains(mainWindow); })
+        || fail("the main window is not titled " + title);
 }
 
 QString DesktopSession::waitForWindow(const QString &titlePattern)

@@ -35,7 +35,11 @@ public:
     void step(const QString &what) { currentStep = what; }
     QString failure(const QString &check);
     // Keeps the reason for the failure message.
-    bool fail(const QString &reason);
+    bool fail(const QString &reason)
+    {
+        lastError = reason;
+        return false;
+    }
     bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 20000);
 
     bool xdotool(const QStringList &arguments, QString *output = nullptr);
@@ -46,7 +50,7 @@ public:
     bool focusMain() { return focus(mainWindow); }
     bool moveTo(QPoint screen);
     bool click(QPoint screen) { return moveTo(screen) && xdotool({"click", "1"}); }
-    QString windowName(const QString &window);
+    bool waitForTitle(const QString &title);
     // A visible window of the program other than the main one; titles match case-blind.
     QString waitForWindow(const QString &titlePattern = ".*");
     bool waitForWindowGone(const QString &window);
