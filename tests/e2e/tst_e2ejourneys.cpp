@@ -23,8 +23,7 @@ private slots:
             QSKIP(qPrintable(DesktopSession::noDisplay));
     }
     void drawSaveAndClose();
-    void dropFromAnotherProgram();
-    void germanInterface();
+    void dropFromAnotherProgramInGerman();
 };
 
 namespace {
@@ -49,14 +48,11 @@ bool showsWholePicture(DesktopSession &s, const QImage &picture)
             || s.fail("the picture on the screen differs from the file"));
 }
 
-// One line per mark in order, "type idx (x1,y1)-(x2,y2) width"; or the reader's error.
+// One line per mark in order, "type idx (x1,y1)-(x2,y2) width"; none when it cannot be read.
 QStringList documentMarks(const QString &path)
 {
     const QTemporaryDir extraction;
-    DocumentReadResult read = readDocumentFile(path, extraction.path());
-    if (read.error != DocumentError::None)
-        return {documentErrorMessage(read.error, read.minVersionCode)};
-    MarkRecordList records = read.takeRecords();
+    MarkRecordList records = readDocumentFile(path, extraction.path()).takeRecords();
     std::sort(records.begin(), records.end(), [](auto a, auto b) { return a->idx < b->idx; });
     QStringList lines;
     // A comment's wrap width depends on the font; its text is shown instead.
@@ -132,12 +128,18 @@ void Journeys::drawSaveAndClose()
     JOURNEY_VERIFY(s, s.updateRequests() >= 1);
 }
 
-void Journeys::dropFromAnotherProgram()
+// Started in German, as the preferences ask.
+void Journeys::dropFromAnotherProgramInGerman()
 {
-    DesktopSession s("drop");
+    QTranslator german;
+    QVERIFY(german.load(DIMLET_BUILD_DIR "/languages/dimlet_de.qm"));
+    const QString openTitle = german.translate("DLEditor", "Open Image");
+    QVERIFY(!openTitle.isEmpty() && openTitle != "Open Image");
+    DesktopSession s("drop-german");
     const QImage picture = makePicture();
     const QString board = s.filePath("board.png");
     QVERIFY(picture.save(board));
+    QSettings(s.preferencesFilePath(), QSettings::IniFormat).setValue("app_language", "de");
     JOURNEY_VERIFY(s, s.start());
 
     s.step("drag the picture from another program's window onto the editor");
@@ -146,28 +148,16 @@ void Journeys::dropFromAnotherProgram()
     QString window;
     JOURNEY_VERIFY(
         s, s.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Drag Source$"}, &window));
-    const QPoint from = s.geometry(window).center();
-    const QPoint to = s.geometry(s.mainWindow).center();
+    const QPoint from = s.geometry(window).center(), to = s.geometry(s.mainWindow).center();
     JOURNEY_VERIFY(s, s.moveTo(from) && s.xdotool({"mousedown", "1"}));
     JOURNEY_VERIFY(s, s.moveTo((from + to) / 2) && s.moveTo(to));
     // The editor takes the drag while it hovers, before the button is released.
     JOURNEY_VERIFY(s, s.waitUntil([&] { return source.canReadLine(); }));
     JOURNEY_VERIFY(s, source.readLine() == "accepted\n" && s.xdotool({"mouseup", "1"}));
     JOURNEY_VERIFY(s, s.waitForTitle("board.png") && showsWholePicture(s, picture));
-}
 
-void Journeys::germanInterface()
-{
-    QTranslator german;
-    QVERIFY(german.load(DIMLET_BUILD_DIR "/languages/dimlet_de.qm"));
-    const QString openTitle = german.translate("DLEditor", "Open Image");
-    QVERIFY(!openTitle.isEmpty() && openTitle != "Open Image");
-
-    DesktopSession s("german");
-    QSettings(s.preferencesFilePath(), QSettings::IniFormat).setValue("app_language", "de");
-    JOURNEY_VERIFY(s, s.start());
-    s.step("the program starts in German: the open dialog has its German caption");
-    JOURNEY_VERIFY(s, s.key("ctrl+o"));
+    s.step("the open dialog has its German caption");
+    JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+o"));
     JOURNEY_VERIFY(s, !s.waitForWindow("^" + openTitle + "$").isEmpty());
 }
 
