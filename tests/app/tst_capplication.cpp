@@ -17,31 +17,21 @@ class TestCApplication : public QObject
     Q_OBJECT
 
 private slots:
-    void fileOpenEventBecomesSignal_data()
+    void onlyFileOpenEventsBecomeTheSignal()
     {
-        QTest::addColumn<QUrl>("url");
-        QTest::addColumn<QString>("localPath");
-        QTest::newRow("local document") << QUrl::fromLocalFile("/tmp/plan.dld") << "/tmp/plan.dld";
-    }
-
-    void fileOpenEventBecomesSignal()
-    {
-        QFETCH(QUrl, url);
-        QFETCH(QString, localPath);
         QSignalSpy spy(qobject_cast<CApplication *>(qApp), &CApplication::openURL);
         QEvent other(QEvent::ApplicationStateChange);
         QCoreApplication::sendEvent(qApp, &other);
-        QFileOpenEvent event(url);
+        QFileOpenEvent event(QUrl::fromLocalFile("/tmp/plan.dld"));
         QCoreApplication::sendEvent(qApp, &event);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.first().first().toUrl(), url);
-        QCOMPARE(spy.first().first().toUrl().toLocalFile(), localPath);
+        QCOMPARE(spy.first().first().toUrl(), QUrl::fromLocalFile("/tmp/plan.dld"));
     }
 
     // A file manager's open request over the session bus, from a separate client process.
     void busOpenRequestOpensTheFirstFile()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("gdbus")).isEmpty()
+        if (QStandardPaths::findExecutable("gdbus").isEmpty()
             || !QDBusConnection::sessionBus().isConnected())
             QSKIP("no gdbus or no private session bus");
         QVERIFY(DesktopApplicationAdaptor::registerOnSessionBus(qApp));
@@ -54,37 +44,32 @@ private slots:
         QStringList uris;
         for (const QString name : {"first.png", "second.png"}) {
             QVERIFY(picture.save(dir.filePath(name)));
-            uris << QStringLiteral("'%1'").arg(QUrl::fromLocalFile(dir.filePath(name)).toString());
+            uris << "'" + QUrl::fromLocalFile(dir.filePath(name)).toString() + "'";
         }
         QProcess gdbus;
-        gdbus.start(QStringLiteral("gdbus"),
+        gdbus.start("gdbus",
             {"call", "--session", "--dest", DesktopApplicationAdaptor::applicationId(),
                 "--object-path", DesktopApplicationAdaptor::objectPath(), "--method",
                 "org.freedesktop.Application.Open", "[" + uris.join(',') + "]", "{}"});
         // This process answers the call, so its event loop keeps running meanwhile.
         QTRY_COMPARE_WITH_TIMEOUT(gdbus.state(), QProcess::NotRunning, 10000);
         QCOMPARE(gdbus.exitCode(), 0);
-        QTRY_COMPARE(editor.windowTitle(), QStringLiteral("first.png"));
-        QCOMPARE(editor.canvasScene()->imagePath, dir.filePath("first.png"));
+        QTRY_COMPARE(editor.canvasScene()->imagePath, dir.filePath("first.png"));
     }
 };
 
 int main(int argc, char *argv[])
 {
     prepareTestEnvironment();
-    // A private session bus for this test alone, stopped when it ends.
+    // A private session bus for this test alone.
     QProcess bus;
-    bus.start(QStringLiteral("dbus-daemon"),
-        {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-    if (bus.waitForStarted(5000) && bus.waitForReadyRead(5000))
+    bus.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+    if (bus.waitForReadyRead(5000))
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-    int result = 0;
-    {
-        CApplication app(argc, argv);
-        PromptRecorder prompts(QMessageBox::No);
-        TestCApplication tc;
-        result = QTest::qExec(&tc, argc, argv);
-    }
+    CApplication app(argc, argv);
+    PromptRecorder prompts(QMessageBox::No);
+    TestCApplication tc;
+    const int result = QTest::qExec(&tc, argc, argv);
     bus.kill();
     bus.waitForFinished();
     return result;

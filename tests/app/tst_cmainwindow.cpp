@@ -17,17 +17,18 @@ private slots:
         QTest::addColumn<bool>("anySuffix");
         QTest::addColumn<QStringList>("dragged"); // a plain text drag when it starts with "text:"
         QTest::addColumn<QStringList>("handedOver"); // empty when the drag is refused
-        const auto row = [](const char *name, bool any, QStringList dragged, QStringList out) {
-            QTest::newRow(name) << any << dragged << out;
-        };
-        row("upper-case and mixed-case suffixes", false, {"/t/A.PNG", "/t/b.Jpeg", "/t/c.dld"},
-            {"/t/A.PNG", "/t/b.Jpeg", "/t/c.dld"});
-        row("refused files dropped, drag order kept", false,
-            {"/t/notes.txt", "/t/b.jpg", "/t/a.png.txt", "/t/README", "/t/x.png/f", "/t/a.bmp"},
-            {"/t/b.jpg", "/t/a.bmp"});
-        row("plain text naming a picture", false, {"text:/t/a.png"}, {});
-        row("empty suffix list takes every file", true, {"/t/notes.txt", "/t/README"},
-            {"/t/notes.txt", "/t/README"});
+        QTest::newRow("suffixes of any case; the rest left out, drag order kept")
+            << false
+            << QStringList {"/t/A.PNG", "/t/notes.txt", "/t/b.Jpeg", "/t/a.png.txt", "/t/README",
+                   "/t/x.png/f", "/t/c.dld"}
+            << QStringList {"/t/A.PNG", "/t/b.Jpeg", "/t/c.dld"};
+        QTest::newRow("no accepted file refuses the drag")
+            << false << QStringList {"/t/notes.txt"} << QStringList();
+        QTest::newRow("plain text naming a picture is refused")
+            << false << QStringList {"text:/t/a.png"} << QStringList();
+        QTest::newRow("empty suffix list takes every file")
+            << true << QStringList {"/t/notes.txt", "/t/README"}
+            << QStringList {"/t/notes.txt", "/t/README"};
     }
 
     void droppedFiles()
@@ -41,14 +42,13 @@ private slots:
             window.setAcceptSuffixes({"png", "bmp", "jpg", "jpeg", "dld"});
         QSignalSpy spy(&window, &CMainWindow::windowAcceptFiles);
         QMimeData mime;
-        if (dragged.first().startsWith(QLatin1String("text:"))) {
+        QList<QUrl> urls;
+        for (const QString &path : dragged)
+            urls << QUrl::fromLocalFile(path);
+        if (dragged.first().startsWith("text:"))
             mime.setText(dragged.first().mid(5));
-        } else {
-            QList<QUrl> urls;
-            for (const QString &path : dragged)
-                urls << QUrl::fromLocalFile(path);
+        else
             mime.setUrls(urls);
-        }
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(&window, &enter);
         QCOMPARE(enter.isAccepted(), !handedOver.isEmpty());

@@ -8,65 +8,47 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "install failed: ${rc}")
 endif()
 
-foreach(path
-        bin/dimlet
-        lib/dimlet/dimlet
-        bin/dimlet-render
-        lib/dimlet/dimlet-render
-        bin/dimlet-thumbnailer
-        lib/dimlet/dimlet-thumbnailer
-        share/thumbnailers/dimlet.thumbnailer
-        share/applications/app.dimlet.Dimlet.desktop
-        share/mime/packages/app.dimlet.Dimlet.xml
-        share/metainfo/app.dimlet.Dimlet.metainfo.xml
-        share/dbus-1/services/app.dimlet.Dimlet.service)
+set(id app.dimlet.Dimlet)
+foreach(path bin/dimlet lib/dimlet/dimlet bin/dimlet-render lib/dimlet/dimlet-render
+        bin/dimlet-thumbnailer lib/dimlet/dimlet-thumbnailer share/applications/${id}.desktop
+        share/metainfo/${id}.metainfo.xml share/mime/packages/${id}.xml
+        share/dbus-1/services/${id}.service)
     if(NOT EXISTS ${prefix}/${path})
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
 endforeach()
-# The thumbnailer entry must name the installed program and the document's file type.
-file(READ ${prefix}/share/thumbnailers/dimlet.thumbnailer thumbnailer)
-file(READ ${SOURCE}/resources/desktop/app.dimlet.Dimlet.mime.xml mime)
-string(REGEX MATCH "mime-type type=\"([^\"]+)\"" unused "${mime}")
-set(document_type ${CMAKE_MATCH_1})
-foreach(line
-        "^\\[Thumbnailer Entry\\]\n"
-        "TryExec=/[^\n]*/dimlet-thumbnailer\n"
-        "Exec=/[^\n]*/dimlet-thumbnailer %i %o %s\n"
-        "MimeType=${document_type};\n")
-    string(REGEX MATCH "${line}" found "${thumbnailer}")
-    if(NOT found OR NOT document_type)
-        message(FATAL_ERROR "thumbnailer entry lacks ${line}")
-    endif()
-endforeach()
 
-file(GLOB qm_files ${prefix}/lib/dimlet/languages/*.qm)
-file(GLOB built_qm ${BUILD}/languages/*.qm)
-list(LENGTH qm_files installed_count)
-list(LENGTH built_qm built_count)
-if(NOT installed_count EQUAL built_count)
-    message(FATAL_ERROR "languages: ${installed_count} installed, ${built_count} built")
+# The thumbnailer entry names the installed program and the document's file type.
+file(READ ${prefix}/share/thumbnailers/dimlet.thumbnailer thumbnailer)
+file(READ ${SOURCE}/resources/desktop/${id}.mime.xml mime)
+string(REGEX MATCH "mime-type type=\"([^\"]+)\"" unused "${mime}")
+set(type ${CMAKE_MATCH_1})
+if(NOT type OR NOT thumbnailer MATCHES
+        "^\\[Thumbnailer Entry\\]\nTryExec=/[^\n]*/dimlet-thumbnailer\nExec=/[^\n]*/dimlet-thumbnailer %i %o %s\nMimeType=${type};")
+    message(FATAL_ERROR "thumbnailer entry: ${thumbnailer}")
 endif()
-file(GLOB icons ${prefix}/share/icons/hicolor/*/apps/app.dimlet.Dimlet.png)
+
+file(GLOB installed ${prefix}/lib/dimlet/languages/*.qm)
+file(GLOB built ${BUILD}/languages/*.qm)
+file(GLOB icons ${prefix}/share/icons/hicolor/*/apps/${id}.png)
+list(LENGTH installed installed_count)
+list(LENGTH built built_count)
 list(LENGTH icons icon_count)
-if(NOT icon_count EQUAL 6)
-    message(FATAL_ERROR "no application icon in the hicolor theme")
+if(NOT installed_count EQUAL built_count OR NOT icon_count EQUAL 6)
+    message(FATAL_ERROR "${installed_count} of ${built_count} languages, ${icon_count} of 6 icons")
 endif()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
-if(DESKTOP_FILE_VALIDATE)
-    execute_process(COMMAND ${DESKTOP_FILE_VALIDATE}
-        ${prefix}/share/applications/app.dimlet.Dimlet.desktop RESULT_VARIABLE rc)
-    if(NOT rc EQUAL 0)
-        message(FATAL_ERROR "desktop-file-validate failed")
-    endif()
-endif()
 find_program(APPSTREAMCLI appstreamcli)
-if(APPSTREAMCLI)
-    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net
-        ${prefix}/share/metainfo/app.dimlet.Dimlet.metainfo.xml RESULT_VARIABLE rc)
-    if(NOT rc EQUAL 0)
-        message(FATAL_ERROR "appstreamcli validate failed")
+foreach(check "${DESKTOP_FILE_VALIDATE};share/applications/${id}.desktop"
+        "${APPSTREAMCLI};validate;--no-net;share/metainfo/${id}.metainfo.xml")
+    list(GET check 0 validator)
+    list(REMOVE_AT check 0)
+    list(TRANSFORM check PREPEND ${prefix}/ REGEX "^share/")
+    if(validator)
+        execute_process(COMMAND ${validator} ${check} RESULT_VARIABLE rc)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "${validator} ${check} failed")
+        endif()
     endif()
-endif()
-message(STATUS "install tree complete")
+endforeach()

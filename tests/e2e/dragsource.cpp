@@ -1,31 +1,27 @@
-// A window that starts a drag of the file named on its command line when it is
-// pressed, prints what the drop target did ("drop: copy" or "drop: ignored") and quits.
+// A window that drags the file named on its command line when it is pressed, and prints
+// "accepted" once a drop target takes the drag.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
-#include <QMouseEvent>
-#include <QTextStream>
 #include <QUrl>
 #include <QWidget>
+
+#include <cstdio>
 
 class DragSourceWindow : public QWidget
 {
 protected:
     void mousePressEvent(QMouseEvent *) override
     {
-        auto *data = new QMimeData;
-        QList<QUrl> urls;
-        for (const QString &file : QApplication::arguments().mid(1))
-            urls << QUrl::fromLocalFile(file);
-        data->setUrls(urls);
         auto *drag = new QDrag(this);
-        drag->setMimeData(data);
-        const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
-        QTextStream(stdout) << "drop: "
-                            << (action == Qt::CopyAction            ? "copy"
-                                       : action == Qt::IgnoreAction ? "ignored"
-                                                                    : "other")
-                            << '\n';
+        drag->setMimeData(new QMimeData);
+        drag->mimeData()->setUrls({QUrl::fromLocalFile(QApplication::arguments().value(1))});
+        connect(drag, &QDrag::actionChanged, [](Qt::DropAction action) {
+            if (action == Qt::CopyAction)
+                std::puts("accepted");
+            std::fflush(stdout);
+        });
+        drag->exec(Qt::CopyAction, Qt::CopyAction);
         QApplication::quit();
     }
 };
@@ -34,7 +30,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     DragSourceWindow window;
-    window.setWindowTitle(QStringLiteral("Drag Source"));
+    window.setWindowTitle("Drag Source");
     window.setGeometry(960, 80, 200, 120);
     window.show();
     return app.exec();
