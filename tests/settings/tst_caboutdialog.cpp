@@ -12,50 +12,25 @@ class TestCAboutDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void placeholders_data()
-    {
-        QTest::addColumn<QString>("html"); // "{year}" in the shown text is the current year
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("every occurrence") << "#NOW_YEARS#-#NOW_YEARS# #BUILD_DATE##BUILD_DATE#"
-                                          << "{year}-{year} 2018-06-142018-06-14";
-        QTest::newRow("half a placeholder stays") << "#NOW_YEARS #BUILD_DATE"
-                                                  << "#NOW_YEARS #BUILD_DATE";
-        QTest::newRow("no placeholders: unchanged") << "100% of #1, no tags."
-                                                    << "100% of #1, no tags.";
-        QTest::newRow("the page's own template") << ""
-                                                 << "Version: 1.0.0";
-    }
-
+    // Every whole placeholder is replaced wherever it stands; half of one stays.
     void placeholders()
     {
-        QFETCH(QString, html);
-        QFETCH(QString, shown);
-        const QString year = QString::number(QDate::currentDate().year());
         CAboutDialog dialog;
         dialog.setAppInfo(QStringLiteral("Dimlet"), QStringLiteral("1.0.0"));
-        if (html.isEmpty()) {
-            dialog.setContents(readTextFile(QStringLiteral(":/DL/res/about_contents.html")));
-            const QString text = dialog.findChild<QTextBrowser *>()->toPlainText();
-            QVERIFY(QString(text)
-                        .replace(QChar::LineSeparator, '\n')
-                        .startsWith(shown + "\nBuild Date: 2018-06-14"));
-            QCOMPARE(text.count(year), 2);
-            QVERIFY(!text.contains('#'));
-        } else {
-            dialog.setContents(QStringLiteral("<p>%1</p>").arg(html));
-            QCOMPARE(dialog.findChild<QTextBrowser *>()->toPlainText(),
-                shown.replace(QLatin1String("{year}"), year));
-        }
+        dialog.setContents("<p>#VERSION_NUMBER#|#NOW_YEARS#-#NOW_YEARS#|#BUILD_DATE#|"
+                           "#FONT_SIZE#|#NOW_YEARS #BUILD_DATE</p>");
+        const QString year = QString::number(QDate::currentDate().year());
+        QCOMPARE(dialog.findChild<QTextBrowser *>()->toPlainText(),
+            "1.0.0|" + year + '-' + year + "|2018-06-14|9|#NOW_YEARS #BUILD_DATE");
     }
 
     void contactButtonMailsWithSubject()
     {
         QList<QUrl> opened;
-        setUrlOpener([&opened](const QUrl &url) { opened << url; });
+        const auto previous = setUrlOpener([&opened](const QUrl &url) { opened << url; });
         CAboutDialog dialog;
-        QTest::mouseClick(
-            dialog.findChild<QToolButton *>(QStringLiteral("contractButton")), Qt::LeftButton);
-        setUrlOpener({});
+        dialog.findChild<QToolButton *>(QStringLiteral("contractButton"))->click();
+        setUrlOpener(previous);
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened.first().scheme(), QStringLiteral("mailto"));
         QCOMPARE(QUrlQuery(opened.first()).queryItemValue("subject"), QStringLiteral("Dimlet"));

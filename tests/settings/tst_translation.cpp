@@ -1,10 +1,13 @@
 #include "testsupport.h"
 
+#include "settings/clanguagesetting.h"
 #include "settings/helpers.h"
 #include "settings/preferences.h"
 #include "settings/translation.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -16,24 +19,6 @@ private slots:
     {
         setLanguagesDirOverride(QString());
         setSystemLocaleProvider({});
-    }
-
-    void systemLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de";
-        QTest::newRow("Chinese (Taiwan) gives zhs") << "zh_TW"
-                                                    << "zhs";
-    }
-
-    void systemLanguage()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, code);
-        setSystemLocaleProvider([locale] { return QLocale(locale); });
-        QCOMPARE(::systemLanguage(), code);
     }
 
     // Files in the languages directory; "!" marks one that is there but no translation.
@@ -91,6 +76,50 @@ private slots:
             QCOMPARE(loaded.join(','), installed);
         }
         QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), QStringLiteral("Move"));
+    }
+    // Opening and closing the dialog is no choice: only a chosen entry is stored. The notice
+    // shows while the choice differs from the language running.
+    void chooseLanguage_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("shown"); // the entry the dialog opens on
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("stored choice over the system's") << "zht"
+                                                         << "de_DE"
+                                                         << "繁體中文" << QStringList() << false;
+        QTest::newRow("Italian while running German")
+            << QString() << "de_DE"
+            << "Deutsch" << QStringList {"Italiano"} << true;
+        QTest::newRow("Italian, then German again")
+            << QString() << "de_DE"
+            << "Deutsch" << QStringList {"Italiano", "Deutsch"} << false;
+        QTest::newRow("German while running built-in English")
+            << QString() << "ru_RU"
+            << "English" << QStringList {"Deutsch"} << true;
+    }
+
+    void chooseLanguage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, locale);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, choices);
+        QFETCH(bool, notice);
+        QFile::remove(preferencesFilePath());
+        if (!stored.isNull())
+            writePreference(PrefKey::AppLanguage, stored);
+        setSystemLocaleProvider([locale] { return QLocale(locale); });
+        CLanguageSetting dialog;
+        auto *list = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
+        QCOMPARE(list->currentText(), shown);
+        for (const QString &choice : choices)
+            list->setCurrentIndex(list->findText(choice));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("notifyLabel"))->isHidden(), !notice);
+        dialog.reject();
+        const QString code = list->currentData().toString();
+        QCOMPARE(readStringPreference(PrefKey::AppLanguage), choices.isEmpty() ? stored : code);
     }
 };
 
