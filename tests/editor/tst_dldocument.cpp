@@ -68,19 +68,11 @@ private slots:
                      {{3, 5, {1, 2}, {3, 4}, "note", 80}, {0, 4, {5, 6}, {5, 9}, "lost", -1}}, 6.0),
             DocumentError::None);
 
-        const QByteArray bytes = fileBytes(docs + "/out.dld");
-        QCOMPARE(bytes.left(4 + picture.size()), block(picture));
-        const QByteArray data = bytes.mid(4 + picture.size());
-        QCOMPARE(qFromBigEndian<quint32>(data.constData()), quint32(data.size() - 4));
-        QT_WARNING_PUSH
-        QT_WARNING_DISABLE_DEPRECATED
-        const QJsonDocument document
-            = QJsonDocument::fromBinaryData(data.mid(4), QJsonDocument::Validate);
-        QT_WARNING_POP
-        QCOMPARE(document.toJson(QJsonDocument::Compact),
+        const QJsonDocument data = QJsonDocument::fromJson(
             R"({"filename":"shot.png","min":10000,"version":"1.0.0","youknown":[)"
             R"({"idx":5,"maxw":80,"text":"note","type":3,"x1":1,"x2":3,"y1":2,"y2":4},)"
             R"({"idx":4,"maxw":-1,"type":0,"x1":5,"x2":5,"y1":6,"y2":9}],"z-value":6})");
+        QCOMPARE(fileBytes(docs + "/out.dld"), block(picture) + block(binaryJson(data)));
     }
 
     // Documents of this program's writer read back equal; forged or damaged ones give the
@@ -206,7 +198,8 @@ private slots:
         QCOMPARE(read, records);
         QCOMPARE(result.picturePath, picture.isEmpty() ? QString() : tempDir + '/' + picture);
         if (!picture.isEmpty()) {
-            QCOMPARE(fileBytes(result.picturePath), bytes.mid(4, qFromBigEndian<quint32>(bytes.constData())));
+            QCOMPARE(fileBytes(result.picturePath),
+                bytes.mid(4, qFromBigEndian<quint32>(bytes.constData())));
             QCOMPARE(result.zValue, zValue);
             files << "level1/level2/tmp/" + picture;
         }
@@ -252,8 +245,7 @@ private slots:
         const QStringList before = filesBelow(sandbox.path());
         DocumentError error = DocumentError::None;
         {
-            std::unique_ptr<FileSizeLimit> limit(
-                sizeLimit ? new FileSizeLimit(sizeLimit) : nullptr);
+            FileSizeLimit limit(sizeLimit);
             error = write(docs + '/' + target, docs + '/' + picture);
         }
         QCOMPARE(documentErrorMessage(error), message);

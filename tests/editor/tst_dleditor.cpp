@@ -14,7 +14,6 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QTranslator>
 #include <QWheelEvent>
 
 namespace {
@@ -37,17 +36,6 @@ protected:
     void showSavedNote() override { ++savedNotes; }
 };
 
-// Answers only the move button's width text, as a translation file would.
-class WidthTranslator : public QTranslator
-{
-public:
-    QString width;
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *source, const char *, int) const override
-    {
-        return qstrcmp(source, "MoveEditFixSize") == 0 ? width : QString();
-    }
-};
 } // namespace
 
 // Pictures and saved files live in separate folders, so a test sees exactly what a save wrote.
@@ -193,27 +181,6 @@ private slots:
         QCOMPARE(slider()->value(), to);
         const qreal factor = loaded ? to / 100.0 : 1.0;
         QCOMPARE(editor->canvasView()->transform(), QTransform::fromScale(factor, factor));
-    }
-
-    void moveButtonWidth_data()
-    {
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<int>("width");
-        QTest::newRow("narrower than the floor") << "30" << 46;
-        QTest::newRow("wider word") << "60" << 60;
-    }
-
-    void moveButtonWidth()
-    {
-        QFETCH(QString, translation);
-        QFETCH(int, width);
-        WidthTranslator translator;
-        translator.width = translation;
-        QCoreApplication::installTranslator(&translator);
-        editor = std::make_unique<TestableEditor>();
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(editor->findChild<QToolButton *>("move_btn")->maximumWidth(), width);
-        QCOMPARE(editor->findChild<QToolButton *>("move_btn")->minimumWidth(), width);
     }
 
     // A picture is open; the second file is opened over it.

@@ -39,10 +39,10 @@ private slots:
         QTest::addColumn<QString>("others"); // colour format, profile, origin
         const QRgb dark = 0xFF32353F;
         QTest::newRow("no file") << QByteArray() << 0 << dark << "0 0 0";
-        QTest::newRow("every value set") << QByteArray("[General]\ndl_mark_color=6\ndl_background="
-                                                       "1\ndl_color_fmt=5\ndl_mac_profile=true\n"
-                                                       "dl_flipY=true\n")
-                                         << 6 << QRgb(0xFFFFFCE5) << "5 1 1";
+        QTest::newRow("every value set")
+            << QByteArray("dl_mark_color=6\ndl_background=1\ndl_color_fmt=5\n"
+                          "dl_mac_profile=true\ndl_flipY=true\n")
+            << 6 << QRgb(0xFFFFFCE5) << "5 1 1";
         QTest::newRow("white") << QByteArray("dl_background=2\n") << 0 << QRgb(0xFFFFFFFF)
                                << "0 0 0";
         QTest::newRow("colour one past the palette, background 7")
@@ -77,28 +77,6 @@ private slots:
         QCOMPARE(QString::asprintf("%d %d %d", DLSetting::colorFormat(), DLSetting::macProfile(),
                      DLSetting::flipY()),
             others);
-    }
-
-    void joinPath_data()
-    {
-        const QString s = QDir::separator();
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<QString>("joined");
-        QTest::newRow("doubled and leading separators fold") << "dir" + s + s << s + "file"
-                                                             << "dir" + s + "file";
-        QTest::newRow("root stays absolute") << s << "tmp" << s + "tmp";
-        QTest::newRow("another separator is kept") << "dir\\"
-                                                   << "file"
-                                                   << "dir\\" + s + "file";
-    }
-
-    void joinPath()
-    {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(QString, joined);
-        QCOMPARE(::joinPath(a, b), joined);
     }
 
     void pointInTriangle_data()
