@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "editor/documentfixtures.h"
 #include "settings/clanguagesetting.h"
 #include "settings/helpers.h"
 #include "settings/preferences.h"
@@ -14,6 +15,16 @@
 class TestTranslation : public QObject
 {
     Q_OBJECT
+
+    // A null stored choice leaves the preferences file without one.
+    static void useLanguage(const QString &stored, const QString &locale)
+    {
+        QFile::remove(preferencesFilePath());
+        if (!stored.isNull())
+            writePreference(PrefKey::AppLanguage, stored);
+        setSystemLocaleProvider([locale] { return QLocale(locale); });
+    }
+
 private slots:
     void cleanup()
     {
@@ -28,16 +39,14 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("installed");
-        QTest::newRow("stored missing falls to the system's")
-            << "fr"
-            << "ja_JP" << QStringList {"ja", "en"} << "ja";
-        QTest::newRow("system missing falls to English")
-            << QString() << "ru_RU" << QStringList {"de", "en"} << "en";
-        QTest::newRow("Chinese (Taiwan) loads simplified")
-            << QString() << "zh_TW" << QStringList {"zhs", "zht"} << "zhs";
-        QTest::newRow("a broken stored file stops the chain")
-            << "fr"
-            << "ja_JP" << QStringList {"fr!", "ja", "en"} << "broken";
+        const auto row = [](const char *name, const char *stored, const char *locale,
+                             const QStringList &files, const char *installed) {
+            QTest::newRow(name) << QString(stored) << locale << files << installed;
+        };
+        row("stored missing falls to the system's", "fr", "ja_JP", {"ja", "en"}, "ja");
+        row("system missing falls to English", nullptr, "ru_RU", {"de", "en"}, "en");
+        row("Chinese (Taiwan) loads simplified", nullptr, "zh_TW", {"zhs", "zht"}, "zhs");
+        row("a broken stored file stops the chain", "fr", "ja_JP", {"fr!", "ja", "en"}, "broken");
     }
 
     void startupChain()
@@ -47,21 +56,15 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QString, installed);
         QTemporaryDir languages;
-        for (QString code : files) {
-            const QString target = languages.filePath(QStringLiteral("dimlet_%1.qm").arg(code));
-            if (code.endsWith('!')) {
-                QFile broken(target.chopped(4) + ".qm");
-                QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a translation"));
-            } else {
-                const QString built(DIMLET_BUILD_DIR "/languages/dimlet_%1.qm");
-                QVERIFY(QFile::copy(built.arg(code), target));
-            }
+        for (const QString &code : files) {
+            const QString target
+                = languages.filePath("dimlet_" + code.chopped(code.endsWith('!')) + ".qm");
+            QVERIFY(code.endsWith('!')
+                    ? writeFile(target, "not a translation")
+                    : QFile::copy(DIMLET_BUILD_DIR "/languages/dimlet_" + code + ".qm", target));
         }
         setLanguagesDirOverride(languages.path());
-        QFile::remove(preferencesFilePath());
-        if (!stored.isNull())
-            writePreference(PrefKey::AppLanguage, stored);
-        setSystemLocaleProvider([locale] { return QLocale(locale); });
+        useLanguage(stored, locale);
         {
             QObject owner;
             installStartupTranslation(&owner);
@@ -77,6 +80,7 @@ private slots:
         }
         QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), QStringLiteral("Move"));
     }
+
     // Opening and closing the dialog is no choice: only a chosen entry is stored. The notice
     // shows while the choice differs from the language running.
     void chooseLanguage_data()
@@ -86,18 +90,16 @@ private slots:
         QTest::addColumn<QString>("shown"); // the entry the dialog opens on
         QTest::addColumn<QStringList>("choices");
         QTest::addColumn<bool>("notice");
-        QTest::newRow("stored choice over the system's") << "zht"
-                                                         << "de_DE"
-                                                         << "繁體中文" << QStringList() << false;
-        QTest::newRow("Italian while running German")
-            << QString() << "de_DE"
-            << "Deutsch" << QStringList {"Italiano"} << true;
-        QTest::newRow("Italian, then German again")
-            << QString() << "de_DE"
-            << "Deutsch" << QStringList {"Italiano", "Deutsch"} << false;
-        QTest::newRow("German while running built-in English")
-            << QString() << "ru_RU"
-            << "English" << QStringList {"Deutsch"} << true;
+        const auto row = [](const char *name, const char *stored, const char *locale,
+                             const char *shown, const QStringList &choices, bool notice) {
+            QTest::newRow(name) << QString(stored) << locale << QString(shown) << choices << notice;
+        };
+        row("stored choice over the system's", "zht", "de_DE", "繁體中文", {}, false);
+        row("Italian while running German", nullptr, "de_DE", "Deutsch", {"Italiano"}, true);
+        row("Italian, then German again", nullptr, "de_DE", "Deutsch", {"Italiano", "Deutsch"},
+            false);
+        row("German while running built-in English", nullptr, "ru_RU", "English", {"Deutsch"},
+            true);
     }
 
     void chooseLanguage()
@@ -107,10 +109,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QStringList, choices);
         QFETCH(bool, notice);
-        QFile::remove(preferencesFilePath());
-        if (!stored.isNull())
-            writePreference(PrefKey::AppLanguage, stored);
-        setSystemLocaleProvider([locale] { return QLocale(locale); });
+        useLanguage(stored, locale);
         CLanguageSetting dialog;
         auto *list = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
         QCOMPARE(list->currentText(), shown);
