@@ -33,8 +33,8 @@ class TestUpdateCheck : public QObject
 {
     Q_OBJECT
 
-    // What the offer dialog showed: its three labels, and whether the notes are plain text.
-    QStringList shown;
+    QStringList shown; // the offer's three labels, and whether the notes are plain text
+
     UpdateNotifierRunner previousRunner;
 
     // Runs one check against server to its end, the offer included.
@@ -91,7 +91,7 @@ private slots:
         row("description at the size bound", paddedDescription(CSingleHttpRequest::maxReplySize),
             "Latest version: 2.0.0 , release at: d",
             QString(CSingleHttpRequest::maxReplySize - 40, 'n'));
-        row("one byte over the size bound shows nothing",
+        row("one byte over the size bound, without a length, shows nothing",
             paddedDescription(CSingleHttpRequest::maxReplySize + 1));
     }
 
@@ -102,21 +102,12 @@ private slots:
         QFETCH(QString, note);
         LocalHttpServer server;
         server.body = description;
+        // A body over the bound comes without a length, so only the read bound can refuse it.
+        server.withLength = description.size() <= CSingleHttpRequest::maxReplySize;
         check(server);
         const QStringList offered {
             "Application current version: 1.0.0", latest, note, QString::number(Qt::PlainText)};
         QCOMPARE(shown, latest.isNull() ? QStringList() : offered);
-    }
-
-    // A body without a length is abandoned past the size bound, long before it would end.
-    void endlessReplyIsAbandoned()
-    {
-        LocalHttpServer server;
-        server.streamLimit = 100 * 1000 * 1000;
-        check(server);
-        QVERIFY(shown.isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(server.clientLeft, 20000);
-        QVERIFY(server.streamed < server.streamLimit);
     }
 
     // Run again as a child process that starts the check against an endpoint that never
@@ -151,17 +142,18 @@ private slots:
         QTRY_VERIFY(server.clientLeft);
     }
 
-    // "Remind Later" writes to the default store, never into preferences.ini.
+    // Only "Remind Later" stores a refusal, and in the default store, never in preferences.ini.
     void offerButtons_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<bool>("rejectStored");
-        QTest::newRow("YES opens the download page") << "yesButton" << DIMLET_DOWNLOAD_URL << false;
-        QTest::newRow("Remind Later") << "laterButton"
-                                      << "" << true;
-        QTest::newRow("Close only closes") << "closeButton"
-                                           << "" << false;
+        const auto row = [](const char *name, const char *button, const char *opened, bool stored) {
+            QTest::newRow(name) << QString(button) << QUrl(opened).toString() << stored;
+        };
+        row("YES opens the download page", "yesButton", DIMLET_DOWNLOAD_URL, false);
+        row("Remind Later", "laterButton", "", true);
+        row("Close only closes", "closeButton", "", false);
     }
 
     void offerButtons()
@@ -178,7 +170,7 @@ private slots:
         dialog.findChild<QPushButton *>(button)->click();
         setUrlOpener(previous);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(url, QUrl(opened).toString());
+        QCOMPARE(url, opened);
         QCOMPARE(QSettings().value("_keyUpdateReject").toBool(), rejectStored);
         QVERIFY(!QFile::exists(preferencesFilePath()));
     }
