@@ -324,39 +324,36 @@ private slots:
         QCOMPARE(editor->saveDialogs, dialogs + (document ? 0 : 1));
     }
 
+    // Saved first as "before"; a second close is asked again only while the first was refused.
     void closeQuestion_data()
     {
         QTest::addColumn<QString>("before");
-        QTest::addColumn<bool>("answerYes");
-        QTest::addColumn<bool>("asked");
-        QTest::newRow("modified, exported to PNG, No") << "out.png" << false << true;
-        QTest::newRow("modified, exported to PNG, Yes") << "out.png" << true << true;
-        QTest::newRow("modified, saved as a document") << "out" << false << false;
-        QTest::newRow("modified, failed document save") << "missing/out" << false << true;
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("exported to PNG, No") << QString("out.png") << int(QMessageBox::No) << 2;
+        QTest::newRow("exported to PNG, Yes") << QString("out.png") << int(QMessageBox::Yes) << 1;
+        QTest::newRow("saved as a document") << QString("out") << int(QMessageBox::No) << 0;
+        QTest::newRow("failed document save")
+            << QString("missing/out") << int(QMessageBox::No) << 2;
     }
 
-    // A second close is asked again only while the first was refused.
     void closeQuestion()
     {
         QFETCH(QString, before);
-        QFETCH(bool, answerYes);
-        QFETCH(bool, asked);
+        QFETCH(int, answer);
+        QFETCH(int, questions);
         openPicture();
         scene()->modified = true;
-        {
-            PromptRecorder saving;
-            editor->saveAnswers << out->filePath(before);
-            editor->saveAs();
-            QCOMPARE(saving.texts().size(), int(before.startsWith("missing")));
-        }
-        PromptRecorder prompts(answerYes ? QMessageBox::Yes : QMessageBox::No);
-        QCOMPARE(sendClose(), !asked || answerYes);
-        QCOMPARE(sendClose(), !asked || answerYes);
-        QCOMPARE(prompts.prompts().size(), asked ? (answerYes ? 1 : 2) : 0);
-        if (asked) {
-            QCOMPARE(prompts.texts().first(), QStringLiteral("discard all change?"));
+        PromptRecorder prompts {QMessageBox::StandardButton(answer)};
+        editor->saveAnswers << out->filePath(before);
+        editor->saveAs();
+        QCOMPARE(prompts.texts().size(), int(before.startsWith("missing")));
+        prompts.clear();
+        QCOMPARE(sendClose(), questions < 2);
+        QCOMPARE(sendClose(), questions < 2);
+        QCOMPARE(prompts.texts(), QVector<QString>(questions, "discard all change?").toList());
+        if (questions)
             QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::Yes);
-        }
     }
 };
 

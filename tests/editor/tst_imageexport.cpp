@@ -39,10 +39,9 @@ private slots:
         QFETCH(int, alpha);
         const QSize size(181, 97);
         QImage picture(size, QImage::Format_ARGB32);
-        for (int y = 0; y < size.height(); ++y) {
-            for (int x = 0; x < size.width(); ++x)
-                picture.setPixel(x, y, qRgba(x % 256, y % 4 * 60, 90, x < 50 ? alpha : 255));
-        }
+        for (int i = 0; i < size.width() * size.height(); ++i)
+            picture.setPixel(
+                i % 181, i / 181, qRgba(i % 181, i / 181 % 4 * 60, 90, i % 181 < 50 ? alpha : 255));
         QVERIFY(picture.save(dir.filePath("plain.png")));
         DLGraphicsScene scene;
         QGraphicsView view(&scene);
@@ -76,9 +75,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("side");
         QTest::addColumn<int>("sizeLimit");
-        QTest::newRow("disk full half way") << "old.bmp" << 200 << 4096;
-        QTest::newRow("no picture") << "old.bmp" << 0 << 0;
-        QTest::newRow("suffix of no image format") << "old.txt" << 20 << 0;
+        QTest::newRow("disk full half way") << QString("old.bmp") << 200 << 4096;
+        QTest::newRow("no picture") << QString("old.bmp") << 0 << 0;
+        QTest::newRow("suffix of no image format") << QString("old.txt") << 20 << 0;
     }
 
     void failedWriteKeepsTheOldFile()
@@ -86,12 +85,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, side);
         QFETCH(int, sizeLimit);
-        QImage image(side, side, QImage::Format_ARGB32);
-        image.fill(Qt::red);
         QVERIFY(writeFile(dir.filePath(name), "old"));
         {
             FileSizeLimit limit(sizeLimit);
-            QVERIFY(!exportImage(image, dir.filePath(name)));
+            QVERIFY(!exportImage(QImage(side, side, QImage::Format_ARGB32), dir.filePath(name)));
         }
         QCOMPARE(fileBytes(dir.filePath(name)), QByteArray("old"));
     }
