@@ -27,22 +27,6 @@ class TestHostilePictures : public QObject
         return bytes;
     }
 
-    // A real PNG whose header names another size, with a checksum that still matches.
-    static QByteArray pngClaiming(quint32 w, quint32 h)
-    {
-        QByteArray png = encoded("png");
-        qToBigEndian(w, png.data() + 16);
-        qToBigEndian(h, png.data() + 20);
-        quint32 crc = 0xFFFFFFFFu;
-        for (const char c : png.mid(12, 17)) {
-            crc ^= uchar(c);
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        qToBigEndian(~crc, png.data() + 29);
-        return png;
-    }
-
 private slots:
     void pictures_data()
     {
@@ -53,8 +37,6 @@ private slots:
         qToBigEndian(quint16(16384), jpeg.data() + frame);
         qToBigEndian(quint16(16385), jpeg.data() + frame + 2);
         const QByteArray png = encoded("png");
-        QTest::newRow("PNG claiming one row over the bound")
-            << pngClaiming(16385, 16384) << QSize();
         // libjpeg fills a cut file in, so without the bound this one would open at full size.
         QTest::newRow("JPEG claiming one row over the bound") << jpeg << QSize();
         QTest::newRow("PNG cut inside its pixel data") << png.left(png.size() / 2) << QSize();

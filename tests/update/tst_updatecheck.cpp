@@ -1,9 +1,6 @@
 #include "testsupport.h"
 
-#include "deployment.h"
 #include "localhttpserver.h"
-#include "settings/helpers.h"
-#include "settings/preferences.h"
 #include "update/ccheckupdatethread.h"
 #include "update/csinglehttprequest.h"
 #include "update/cupdatemgr.h"
@@ -12,8 +9,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
-#include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 
 #include <iostream>
@@ -36,19 +31,6 @@ class TestUpdateCheck : public QObject
     QStringList shown; // the offer's three labels, and whether the notes are plain text
 
     UpdateNotifierRunner previousRunner;
-
-    // Runs one check against server to its end, the offer included.
-    void check(const LocalHttpServer &server)
-    {
-        qputenv("DIMLET_UPDATE_URL", server.url().toUtf8());
-        CUpdateMgr::instance()->startCheck();
-        QPointer<CCheckUpdateThread> thread
-            = CUpdateMgr::instance()->findChild<CCheckUpdateThread *>();
-        QVERIFY(thread);
-        // The worker deletes itself after its result has been queued ahead of the deletion.
-        QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 60000);
-        QCOMPARE(server.requests, QList<QByteArray> {"GET /update/dimlet.json HTTP/1.1"});
-    }
 
 private slots:
     void init()
@@ -104,7 +86,14 @@ private slots:
         server.body = description;
         // A body over the bound comes without a length, so only the read bound can refuse it.
         server.withLength = description.size() <= CSingleHttpRequest::maxReplySize;
-        check(server);
+        qputenv("DIMLET_UPDATE_URL", server.url().toUtf8());
+        CUpdateMgr::instance()->startCheck();
+        QPointer<CCheckUpdateThread> thread
+            = CUpdateMgr::instance()->findChild<CCheckUpdateThread *>();
+        QVERIFY(thread);
+        // The worker deletes itself after its result has been queued ahead of the deletion.
+        QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 60000);
+        QCOMPARE(server.requests, QList<QByteArray> {"GET /update/dimlet.json HTTP/1.1"});
         const QStringList offered {
             "Application current version: 1.0.0", latest, note, QString::number(Qt::PlainText)};
         QCOMPARE(shown, latest.isNull() ? QStringList() : offered);
@@ -140,39 +129,6 @@ private slots:
                 && output.contains("PASS   : TestUpdateCheck::exitWhileEndpointHangs"),
             qPrintable(output));
         QTRY_VERIFY(server.clientLeft);
-    }
-
-    // Only "Remind Later" stores a refusal, and in the default store, never in preferences.ini.
-    void offerButtons_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<bool>("rejectStored");
-        const auto row = [](const char *name, const char *button, const char *opened, bool stored) {
-            QTest::newRow(name) << QString(button) << QUrl(opened).toString() << stored;
-        };
-        row("YES opens the download page", "yesButton", DIMLET_DOWNLOAD_URL, false);
-        row("Remind Later", "laterButton", "", true);
-        row("Close only closes", "closeButton", "", false);
-    }
-
-    void offerButtons()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, opened);
-        QFETCH(bool, rejectStored);
-        QSettings().remove("_keyUpdateReject");
-        QFile::remove(preferencesFilePath());
-        QString url;
-        const auto previous = setUrlOpener([&url](const QUrl &u) { url = u.toString(); });
-        CUpdateNotifier dialog(nullptr);
-        dialog.show();
-        dialog.findChild<QPushButton *>(button)->click();
-        setUrlOpener(previous);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(url, opened);
-        QCOMPARE(QSettings().value("_keyUpdateReject").toBool(), rejectStored);
-        QVERIFY(!QFile::exists(preferencesFilePath()));
     }
 };
 
