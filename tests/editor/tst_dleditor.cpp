@@ -70,13 +70,18 @@ class TestDLEditor : public QObject
         scene()->addItem(mark);
         return mark;
     }
-    // "wheel up" and "wheel down" turn the wheel over the canvas with Ctrl held; any other
-    // name clicks the button or triggers the action of that name.
+    // "open" opens a picture, "slider=N" sets the zoom slider, "wheel up" and "wheel down"
+    // turn the wheel over the canvas with Ctrl held; any other name clicks the button or
+    // triggers the action of that name.
     void run(const QString &command)
     {
         QWidget *viewport = editor->canvasView()->viewport();
         const QPointF at(viewport->rect().center());
-        if (command.startsWith("wheel")) {
+        if (command == "open") {
+            openPicture();
+        } else if (command.startsWith("slider=")) {
+            slider()->setValue(command.section('=', 1).toInt());
+        } else if (command.startsWith("wheel")) {
             QWheelEvent wheel(at, viewport->mapToGlobal(at.toPoint()), QPoint(),
                 QPoint(0, command.endsWith("up") ? 120 : -120), Qt::NoButton, Qt::ControlModifier,
                 Qt::NoScrollPhase, false);
@@ -107,80 +112,66 @@ private slots:
         setScreenSizeProvider(nullptr);
     }
 
-    // tool -1 is the move tool; "tracks" tells whether Auto Detect then starts tracking.
-    void tools_data()
+    // The state after the commands, as "key=value" for the keys the row names: checked tool
+    // buttons (x), scene mode and tool, view drag mode, zoom slider, view scale and whether
+    // the view tracks the pointer for Auto Detect.
+    void commands_data()
     {
         QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<bool>("tracks");
-        QTest::newRow("Length action after Rect")
-            << QStringList {"rect_btn", "actionLength"} << int(ToolLength) << true;
-        QTest::newRow("checked Length clicked again")
-            << QStringList {"ruler_btn", "ruler_btn"} << int(ToolLength) << true;
-        QTest::newRow("checked Move clicked again")
-            << QStringList {"actionMove_Edit", "move_btn"} << -1 << false;
-    }
-
-    void tools()
-    {
-        QFETCH(QStringList, commands);
-        QFETCH(int, tool);
-        QFETCH(bool, tracks);
-        openPicture();
-        for (const QString &command : commands)
-            run(command);
-        QStringList checked;
-        for (const char *name :
-            {"ruler_btn", "rect_btn", "colorpick_btn", "comment_btn", "move_btn"})
-            checked << (editor->findChild<QToolButton *>(name)->isChecked() ? "x" : "-");
-        QCOMPARE(checked.join(""), QString("-----").replace(tool < 0 ? 4 : tool, 1, 'x'));
-        QCOMPARE(scene()->mode, tool < 0 ? ModeMove : ModeMark);
-        if (tool >= 0)
-            QCOMPARE(int(scene()->toolType), tool);
-        QCOMPARE(editor->canvasView()->dragMode(),
-            tool < 0 ? QGraphicsView::ScrollHandDrag : QGraphicsView::NoDrag);
-        run("actionAutoDetect");
-        QCOMPARE(editor->canvasView()->isTrackingMouseFreeMove(), tracks);
-    }
-
-    void zoom_data()
-    {
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("state");
+        const auto row
+            = [](const QString &name, const QStringList &commands, const QString &state) {
+                  QTest::newRow(qPrintable(name)) << commands << state;
+              };
+        const QString length = "buttons=x---- mode=1 tool=0 drag=0 tracks=1";
+        row("Length action after Rect", {"open", "rect_btn", "actionLength", "actionAutoDetect"},
+            length);
+        row("checked Length clicked again", {"open", "ruler_btn", "ruler_btn", "actionAutoDetect"},
+            length);
+        row("checked Move clicked again",
+            {"open", "actionMove_Edit", "move_btn", "actionAutoDetect"},
+            "buttons=----x mode=0 drag=1 tracks=0");
         const struct
         {
             int from, in, out;
         } steps[]
             = {{10, 100, 10}, {99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {400, 400, 300}};
         for (const auto &s : steps) {
-            QTest::addRow("in from %d", s.from)
-                << true << s.from << QStringList {"zoomin_btn"} << s.in;
-            QTest::addRow("out from %d", s.from)
-                << true << s.from << QStringList {"actionZoom_Out"} << s.out;
+            const QStringList from {"open", QString("slider=%1").arg(s.from)};
+            row(QString("in from %1").arg(s.from), from + QStringList {"zoomin_btn"},
+                QString("zoom=%1 scale=%2").arg(s.in).arg(s.in / 100.0));
+            row(QString("out from %1").arg(s.from), from + QStringList {"actionZoom_Out"},
+                QString("zoom=%1 scale=%2").arg(s.out).arg(s.out / 100.0));
         }
-        QTest::newRow("fit from 400") << true << 400 << QStringList {"actionFit_Size"} << 100;
-        QTest::newRow("wheel up stops at 400") << true << 398 << QStringList {"wheel up"} << 400;
-        QTest::newRow("wheel down stops at 10") << true << 12 << QStringList {"wheel down"} << 10;
-        QTest::newRow("empty window ignores wheel and zoom")
-            << false << 100 << QStringList {"wheel up", "actionZoom_In", "zoomout_btn"} << 100;
+        row("fit from 400", {"open", "slider=400", "actionFit_Size"}, "zoom=100 scale=1");
+        row("wheel up stops at 400", {"open", "slider=398", "wheel up"}, "zoom=400 scale=4");
+        row("wheel down stops at 10", {"open", "slider=12", "wheel down"}, "zoom=10 scale=0.1");
+        row("empty window ignores wheel and zoom", {"wheel up", "actionZoom_In", "zoomout_btn"},
+            "zoom=100 scale=1");
     }
 
-    void zoom()
+    void commands()
     {
-        QFETCH(bool, loaded);
-        QFETCH(int, from);
         QFETCH(QStringList, commands);
-        QFETCH(int, to);
-        if (loaded)
-            openPicture();
-        slider()->setValue(from);
+        QFETCH(QString, state);
         for (const QString &command : commands)
             run(command);
-        QCOMPARE(slider()->value(), to);
-        const qreal factor = loaded ? to / 100.0 : 1.0;
-        QCOMPARE(editor->canvasView()->transform(), QTransform::fromScale(factor, factor));
+        QString buttons;
+        for (const char *name :
+            {"ruler_btn", "rect_btn", "colorpick_btn", "comment_btn", "move_btn"})
+            buttons += editor->findChild<QToolButton *>(name)->isChecked() ? 'x' : '-';
+        const QTransform t = editor->canvasView()->transform();
+        const QHash<QString, QString> now {{"buttons", buttons},
+            {"mode", QString::number(scene()->mode)}, {"tool", QString::number(scene()->toolType)},
+            {"drag", QString::number(editor->canvasView()->dragMode())},
+            {"zoom", QString::number(slider()->value())},
+            {"scale",
+                t == QTransform::fromScale(t.m11(), t.m11()) ? QString::number(t.m11()) : "skewed"},
+            {"tracks", QString::number(editor->canvasView()->isTrackingMouseFreeMove())}};
+        QStringList seen;
+        for (const QString &pair : state.split(' '))
+            seen << pair.section('=', 0, 0) + '=' + now.value(pair.section('=', 0, 0));
+        QCOMPARE(seen.join(' '), state);
     }
 
     // A picture is open; the second file is opened over it.
