@@ -49,16 +49,10 @@ class TestDLEditor : public QObject
 
     DLGraphicsScene *scene() const { return editor->canvasScene(); }
     QSlider *slider() const { return editor->findChild<QSlider *>("zoom_slider"); }
-    QString writePicture(const QString &name, QSize size = {64, 48})
-    {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(QColor(200, 120, 40));
-        image.save(pictures->filePath(name), "PNG");
-        return pictures->filePath(name);
-    }
     QString openPicture(const QString &name = "shot.png", QSize size = {64, 48})
     {
-        editor->openFile(writePicture(name, size));
+        writeFile(pictures->filePath(name), pictureBytes("png", size));
+        editor->openFile(pictures->filePath(name));
         return pictures->filePath(name);
     }
     // A rectangle mark placed the way a press on the canvas places one.
@@ -193,10 +187,9 @@ private slots:
         QGraphicsItem *mark = withMark ? addMark() : nullptr;
         slider()->setValue(250);
         const QString path = pictures->filePath(second);
-        if (second.startsWith("plan"))
-            QVERIFY(writeFile(path, documentBytes(documentObject("inside.png"))));
-        else
-            writePicture(second);
+        QVERIFY(writeFile(path,
+            second.startsWith("plan") ? documentBytes(documentObject("inside.png"))
+                                      : pictureBytes("png")));
         PromptRecorder prompts(QMessageBox::No);
         editor->openFile(path);
 
