@@ -78,14 +78,8 @@ inline QByteArray documentBytes(
     return block(picture) + block(binaryJson(QJsonDocument(object)));
 }
 
-inline QJsonObject fullMark(int type)
-{
-    return QJsonObject {{"idx", 2.0}, {"type", type}, {"x1", 1.0}, {"y1", 2.0}, {"x2", 3.0},
-        {"y2", 4.0}, {"maxw", 50.0}};
-}
-
-// While alive, no file of this process may grow past the limit: a write fails half way
-// even for root, whom permissions do not stop.
+// While alive, no file of this process may grow past the limit (0: the one in force), so a
+// write fails half way even for root, whom permissions do not stop.
 struct FileSizeLimit
 {
     rlimit saved {};
@@ -93,7 +87,7 @@ struct FileSizeLimit
     {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited {bytes, saved.rlim_max};
+        const rlimit limited {bytes ? bytes : saved.rlim_cur, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }

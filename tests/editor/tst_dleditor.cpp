@@ -1,51 +1,98 @@
 #include "testsupport.h"
 
+#include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
-#include "testableeditor.h"
+#include "documentfixtures.h"
+#include "editor/dldocument.h"
+#include "editor/dleditor.h"
+#include "editor/editorfileflows.h"
+#include "marks/dlgraphicsitem.h"
+#include "settings/helpers.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QImageReader>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QToolButton>
-#include <QTranslator>
 #include <QWheelEvent>
 
 namespace {
-const QStringList measuringButtons {"ruler_btn", "rect_btn", "colorpick_btn", "comment_btn"};
-
-// Answers only the move button's width text, as a translation file would.
-class WidthTranslator : public QTranslator
+// The editor with its file dialogs and its note answered, so no test waits for a human:
+// the save dialog takes its answers from a list, then is cancelled like the open dialog.
+class TestableEditor : public DLEditor
 {
 public:
-    QString width;
-    bool isEmpty() const override { return false; }
-    QString translate(const char *, const char *source, const char *, int) const override
+    QStringList saveAnswers;
+    int saveDialogs = 0;
+    int savedNotes = 0;
+
+    TestableEditor() { replaceFileFlows(std::make_unique<AnsweredFileFlows>(this)); }
+
+private:
+    class AnsweredFileFlows : public EditorFileFlows
     {
-        return qstrcmp(source, "MoveEditFixSize") == 0 ? width : QString();
-    }
+    public:
+        explicit AnsweredFileFlows(TestableEditor *editor)
+            : EditorFileFlows(editor)
+            , editor(editor)
+        {
+        }
+
+    protected:
+        QString askOpenFileName(const QString &) override { return QString(); }
+        QString askSaveFileName() override
+        {
+            ++editor->saveDialogs;
+            return editor->saveAnswers.isEmpty() ? QString() : editor->saveAnswers.takeFirst();
+        }
+        void showSavedNote() override { ++editor->savedNotes; }
+
+    private:
+        TestableEditor *editor;
+    };
 };
+
 } // namespace
 
+// Pictures and saved files live in separate folders, so a test sees exactly what a save wrote.
 class TestDLEditor : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    std::unique_ptr<QTemporaryDir> pictures;
+    std::unique_ptr<QTemporaryDir> out;
     std::unique_ptr<TestableEditor> editor;
 
-    void load() { editor->openFile(writePicture(dir, QStringLiteral("shot.png"))); }
-    QSlider *slider() const { return editor->child<QSlider>("zoom_slider"); }
-    bool checked(const QString &button) const
+    DLGraphicsScene *scene() const { return editor->canvasScene(); }
+    QSlider *slider() const { return editor->findChild<QSlider *>("zoom_slider"); }
+    QString openPicture(const QString &name = "shot.png", QSize size = {64, 48})
     {
-        return editor->findChild<QToolButton *>(button)->isChecked();
+        writeFile(pictures->filePath(name), pictureBytes("png", size));
+        editor->openFile(pictures->filePath(name));
+        return pictures->filePath(name);
     }
-
-    // "wheel up" and "wheel down" turn the wheel over the canvas with Ctrl held; any other
-    // name clicks the button or triggers the action of that name.
+    // A rectangle mark placed the way a press on the canvas places one.
+    QGraphicsItem *addMark()
+    {
+        DLGraphicsItem *mark = DLGraphicsItem::createDefault(MarkRect, QPointF(5, 5));
+        mark->setZValue(1);
+        mark->setOrderNumber(1);
+        scene()->addItem(mark);
+        return mark;
+    }
+    // "open" opens a picture, "slider=N" sets the zoom slider, "wheel up" and "wheel down"
+    // turn the wheel over the canvas with Ctrl held; any other name clicks the button or
+    // triggers the action of that name.
     void run(const QString &command)
     {
         QWidget *viewport = editor->canvasView()->viewport();
         const QPointF at(viewport->rect().center());
-        if (command.startsWith("wheel")) {
+        if (command == "open") {
+            openPicture();
+        } else if (command.startsWith("slider=")) {
+            slider()->setValue(command.section('=', 1).toInt());
+        } else if (command.startsWith("wheel")) {
             QWheelEvent wheel(at, viewport->mapToGlobal(at.toPoint()), QPoint(),
                 QPoint(0, command.endsWith("up") ? 120 : -120), Qt::NoButton, Qt::ControlModifier,
                 Qt::NoScrollPhase, false);
@@ -56,146 +103,236 @@ class TestDLEditor : public QObject
             editor->findChild<QToolButton *>(command)->click();
         }
     }
+    bool sendClose()
+    {
+        QCloseEvent event;
+        QApplication::sendEvent(editor.get(), &event);
+        return event.isAccepted();
+    }
 
 private slots:
-    void init() { editor = std::make_unique<TestableEditor>(); }
-    void cleanup() { editor.reset(); }
-
-    void enabledState_data()
+    void init()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("usableWhileEmpty");
-        for (const char *name : {"zoomin_btn", "zoomout_btn", "zoom_slider", "zoomfit_btn",
-                 "ruler_btn", "colorpick_btn", "rect_btn", "comment_btn", "save_btn", "move_btn",
-                 "actionUpdate_Image", "actionSave", "actionSave_As", "actionZoom_In",
-                 "actionZoom_Out", "actionFit_Size", "actionLength", "actionRect",
-                 "actionPick_Color", "actionComment", "actionMove_Edit"})
-            QTest::newRow(name) << name << false;
-        for (const char *name : {"setting_btn", "open_btn", "actionOpen_File", "actionSetting",
-                 "actionLanguage", "actionClose_Window", "actionAbout_App", "actionDelete",
-                 "actionAutoDetect", "actionUndo", "actionRedo"})
-            QTest::newRow(name) << name << true;
+        pictures = std::make_unique<QTemporaryDir>();
+        out = std::make_unique<QTemporaryDir>();
+        editor = std::make_unique<TestableEditor>();
+    }
+    void cleanup()
+    {
+        editor.reset();
+        setScreenSizeProvider(nullptr);
     }
 
-    void enabledState()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, usableWhileEmpty);
-        const auto usable = [&] {
-            if (auto *action = editor->findChild<QAction *>(name))
-                return action->isEnabled();
-            auto *widget = editor->findChild<QWidget *>(name);
-            return widget->isEnabled() && !widget->isHidden();
-        };
-        QCOMPARE(usable(), usableWhileEmpty);
-        load();
-        QVERIFY(usable());
-    }
-
-    // tool -1 is the move tool; "tracks" tells whether Auto Detect then starts tracking.
-    // Every tool goes through checkToolButton, the move tool with an index past the last.
-    void tools_data()
+    // The state after the commands, as "key=value" for the keys the row names: checked tool
+    // buttons (x), scene mode and tool, view drag mode, zoom slider, view scale and whether
+    // the view tracks the pointer for Auto Detect.
+    void commands_data()
     {
         QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<bool>("tracks");
-        QTest::newRow("move tool after opening") << QStringList() << -1 << false;
-        QTest::newRow("Length action after Rect")
-            << QStringList {"rect_btn", "actionLength"} << int(ToolLength) << true;
-        QTest::newRow("checked Length clicked again")
-            << QStringList {"ruler_btn", "ruler_btn"} << int(ToolLength) << true;
-        QTest::newRow("checked Move clicked again")
-            << QStringList {"actionMove_Edit", "move_btn"} << -1 << false;
-    }
-
-    void tools()
-    {
-        QFETCH(QStringList, commands);
-        QFETCH(int, tool);
-        QFETCH(bool, tracks);
-        load();
-        for (const QString &command : commands)
-            run(command);
-        for (int i = 0; i < measuringButtons.size(); ++i)
-            QCOMPARE(checked(measuringButtons[i]), i == tool);
-        QCOMPARE(checked("move_btn"), tool < 0);
-        DLGraphicsScene *scene = editor->canvasScene();
-        QCOMPARE(scene->mode, tool < 0 ? ModeMove : ModeMark);
-        if (tool >= 0)
-            QCOMPARE(int(scene->toolType), tool);
-        QCOMPARE(editor->canvasView()->dragMode(),
-            tool < 0 ? QGraphicsView::ScrollHandDrag : QGraphicsView::NoDrag);
-        QCOMPARE(editor->canvasView()->isInteractive(), tool >= 0);
-        run("actionAutoDetect");
-        QCOMPARE(editor->canvasView()->isTrackingMouseFreeMove(), tracks);
-    }
-
-    void zoom_data()
-    {
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("state");
+        const auto row
+            = [](const QString &name, const QStringList &commands, const QString &state) {
+                  QTest::newRow(qPrintable(name)) << commands << state;
+              };
+        const QString length = "buttons=x---- mode=1 tool=0 drag=0 tracks=1";
+        row("Length action after Rect", {"open", "rect_btn", "actionLength", "actionAutoDetect"},
+            length);
+        row("checked Length clicked again", {"open", "ruler_btn", "ruler_btn", "actionAutoDetect"},
+            length);
+        row("checked Move clicked again",
+            {"open", "actionMove_Edit", "move_btn", "actionAutoDetect"},
+            "buttons=----x mode=0 drag=1 tracks=0");
         const struct
         {
             int from, in, out;
-        } steps[] = {{10, 100, 10}, {99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {110, 200, 100},
-            {150, 200, 100}, {250, 300, 200}, {399, 400, 300}, {400, 400, 300}};
+        } steps[]
+            = {{10, 100, 10}, {99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {400, 400, 300}};
         for (const auto &s : steps) {
-            QTest::addRow("in from %d", s.from)
-                << true << s.from << QStringList {"zoomin_btn"} << s.in;
-            QTest::addRow("out from %d", s.from)
-                << true << s.from << QStringList {"actionZoom_Out"} << s.out;
+            const QStringList from {"open", QString("slider=%1").arg(s.from)};
+            row(QString("in from %1").arg(s.from), from + QStringList {"zoomin_btn"},
+                QString("zoom=%1 scale=%2").arg(s.in).arg(s.in / 100.0));
+            row(QString("out from %1").arg(s.from), from + QStringList {"actionZoom_Out"},
+                QString("zoom=%1 scale=%2").arg(s.out).arg(s.out / 100.0));
         }
-        QTest::newRow("fit from 400") << true << 400 << QStringList {"actionFit_Size"} << 100;
-        const QStringList up {"wheel up"};
-        const QStringList down {"wheel down"};
-        QTest::newRow("wheel up stops at 400") << true << 398 << up << 400;
-        QTest::newRow("wheel up stays at 400") << true << 400 << up << 400;
-        QTest::newRow("wheel down stops at 10") << true << 12 << down << 10;
-        QTest::newRow("empty window ignores wheel and zoom")
-            << false << 100 << QStringList {"wheel up", "actionZoom_In", "zoomout_btn"} << 100;
+        row("fit from 400", {"open", "slider=400", "actionFit_Size"}, "zoom=100 scale=1");
+        row("wheel up stops at 400", {"open", "slider=398", "wheel up"}, "zoom=400 scale=4");
+        row("wheel down stops at 10", {"open", "slider=12", "wheel down"}, "zoom=10 scale=0.1");
+        row("empty window ignores wheel and zoom", {"wheel up", "actionZoom_In", "zoomout_btn"},
+            "zoom=100 scale=1");
     }
 
-    void zoom()
+    void commands()
     {
-        QFETCH(bool, loaded);
-        QFETCH(int, from);
         QFETCH(QStringList, commands);
-        QFETCH(int, to);
-        if (loaded)
-            load();
-        slider()->setValue(from);
+        QFETCH(QString, state);
         for (const QString &command : commands)
             run(command);
-        QCOMPARE(slider()->value(), to);
-        const qreal factor = loaded ? to / 100.0 : 1.0;
-        QCOMPARE(editor->canvasView()->transform(), QTransform::fromScale(factor, factor));
+        QString buttons;
+        for (const char *name :
+            {"ruler_btn", "rect_btn", "colorpick_btn", "comment_btn", "move_btn"})
+            buttons += editor->findChild<QToolButton *>(name)->isChecked() ? 'x' : '-';
+        const QTransform t = editor->canvasView()->transform();
+        const QHash<QString, QString> now {{"buttons", buttons},
+            {"mode", QString::number(scene()->mode)}, {"tool", QString::number(scene()->toolType)},
+            {"drag", QString::number(editor->canvasView()->dragMode())},
+            {"zoom", QString::number(slider()->value())},
+            {"scale",
+                t == QTransform::fromScale(t.m11(), t.m11()) ? QString::number(t.m11()) : "skewed"},
+            {"tracks", QString::number(editor->canvasView()->isTrackingMouseFreeMove())}};
+        QStringList seen;
+        for (const QString &pair : state.split(' '))
+            seen << pair.section('=', 0, 0) + '=' + now.value(pair.section('=', 0, 0));
+        QCOMPARE(seen.join(' '), state);
     }
 
-    void moveButtonWidth_data()
+    // A picture is open; the second file is opened over it.
+    void openOver_data()
     {
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<int>("width");
-        QTest::newRow("no translation") << QString() << 46;
-        QTest::newRow("wider word") << "60" << 60;
-        QTest::newRow("narrower than the floor") << "30" << 46;
-        QTest::newRow("one above the floor") << "47" << 47;
+        QTest::addColumn<bool>("withMark");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("no marks, no question") << false << "second.png";
+        QTest::newRow("marks, No keeps everything") << true << "second.png";
+        QTest::newRow("plan.dld opens as a document") << false << "plan.dld";
+        QTest::newRow("plan.DLD opens as a picture") << false << "plan.DLD";
     }
 
-    void moveButtonWidth()
+    void openOver()
     {
-        QFETCH(QString, translation);
-        QFETCH(int, width);
-        WidthTranslator translator;
-        translator.width = translation;
-        if (!translation.isNull())
-            QCoreApplication::installTranslator(&translator);
-        editor = std::make_unique<TestableEditor>();
-        QCoreApplication::removeTranslator(&translator);
-        auto *move = editor->child<QToolButton>("move_btn");
-        QCOMPARE(move->minimumWidth(), width);
-        QCOMPARE(move->maximumWidth(), width);
+        QFETCH(bool, withMark);
+        QFETCH(QString, second);
+        const QString first = openPicture("first.png");
+        QGraphicsItem *mark = withMark ? addMark() : nullptr;
+        slider()->setValue(250);
+        const QString path = pictures->filePath(second);
+        QVERIFY(writeFile(path,
+            second.startsWith("plan") ? documentBytes(documentObject("inside.png"))
+                                      : pictureBytes("png")));
+        PromptRecorder prompts(QMessageBox::No);
+        editor->openFile(path);
+
+        QCOMPARE(
+            prompts.texts(), withMark ? QStringList {"Replace current document?"} : QStringList());
+        if (withMark)
+            QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::NoButton);
+        const bool document = !withMark && path.endsWith(".dld");
+        QCOMPARE(editor->windowTitle(), withMark ? "first.png" : document ? path : second);
+        QCOMPARE(scene()->imagePath,
+            withMark       ? first
+                : document ? joinPath(tempDirPath(), "inside.png")
+                           : path);
+        QCOMPARE(scene()->nextZValue, document ? 3.0 : 0.0);
+        QCOMPARE(scene()->items().contains(mark), withMark);
+        QCOMPARE(slider()->value(), withMark ? 250 : 100);
+    }
+
+    // After Yes to the replace question a document that cannot be read leaves the empty
+    // window, from which Save writes nothing.
+    void failedRead()
+    {
+        const QByteArray bytes = block(pictureBytes("png")) + block("no json");
+        const QString path = pictures->filePath("broken.dld");
+        QVERIFY(writeFile(path, bytes));
+        openPicture();
+        addMark();
+        PromptRecorder prompts(QMessageBox::Yes);
+        editor->openFile(path);
+        QVERIFY(QMetaObject::invokeMethod(editor.get(), "on_actionSave_triggered"));
+        QCOMPARE(prompts.texts(),
+            QStringList(
+                {"Replace current document?", "Could not parse image data. Open Failed. :("}));
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Dimlet"));
+        QVERIFY(scene()->imagePath.isEmpty() && !scene()->hasMarks());
+        QVERIFY(editor->findChild<QToolButton *>("move_btn")->isHidden());
+        QCOMPARE(editor->saveDialogs, 0);
+        QCOMPARE(fileBytes(path), bytes);
+    }
+
+    // 1251 * 0.8 = 1000.8 -> 1001, 201 * 0.5 = 100.5 -> 101 + 10; 1001 * 0.8 = 800.8 -> 801.
+    void windowGrowsForPictureLargerThanScreen()
+    {
+        setScreenSizeProvider([] { return QSize(1251, 1001); });
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        const QRect before = editor->geometry();
+        QCOMPARE(before.size(), QSize(800, 600));
+        openPicture("big.png", {2000, 1200});
+        QTRY_COMPARE(editor->geometry(), before.marginsAdded(QMargins(111, 111, 111, 111)));
+    }
+
+    // An empty format is a document; an existing file brings up "File Existed. Replace?",
+    // answered like the close question afterwards.
+    void saveAs_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QByteArray>("format");
+        const auto row = [](const char *name, const char *chosen, const char *result,
+                             const char *format, const char *existing = "", bool yes = false) {
+            QTest::newRow(name) << chosen << existing << yes << result << QByteArray(format);
+        };
+        row("bare name gets the document suffix", "plan", "plan.dld", "");
+        row("document suffix kept", "plan.dld", "plan.dld", "");
+        row("upper-case image suffix is a document", "shot.PNG", "shot.PNG.dld", "");
+        row("jpeg exports", "shot.jpeg", "shot.jpeg", "jpeg");
+        row("jpg exports", "shot.jpg", "shot.jpg", "jpeg");
+        row("cancelled", "", "", "");
+        row("document there, No writes nothing", "plan", "", "", "plan.dld");
+        row("export there, Yes replaces", "a.bmp", "a.bmp", "bmp", "a.bmp", true);
+    }
+
+    void saveAs()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, existing);
+        QFETCH(bool, answerYes);
+        QFETCH(QString, result);
+        QFETCH(QByteArray, format);
+        const QString picture = openPicture("shot.png", {61, 37});
+        scene()->modified = true;
+        if (!existing.isEmpty())
+            QVERIFY(writeFile(out->filePath(existing), "older"));
+        if (!chosen.isEmpty())
+            editor->saveAnswers << out->filePath(chosen);
+        PromptRecorder prompts(answerYes ? QMessageBox::Yes : QMessageBox::No);
+        run("actionSave_As");
+
+        QCOMPARE(prompts.texts(),
+            existing.isEmpty() ? QStringList() : QStringList {"File Existed. Replace?"});
+        QStringList files = QStringList {result, existing}.filter(QRegExp(".+"));
+        files.removeDuplicates();
+        files.sort();
+        QCOMPARE(filesBelow(out->path()), files);
+        if (existing != result && !existing.isEmpty())
+            QCOMPARE(fileBytes(out->filePath(existing)), QByteArray("older"));
+        QCOMPARE(editor->savedNotes, int(!result.isEmpty()));
+        const bool document = !result.isEmpty() && format.isEmpty();
+        if (document) {
+            QTemporaryDir extracted;
+            const DocumentReadResult back
+                = readDocumentFile(out->filePath(result), extracted.path());
+            QCOMPARE(fileBytes(back.picturePath), fileBytes(picture));
+        } else if (!result.isEmpty()) {
+            QCOMPARE(QImageReader(out->filePath(result)).format(), format);
+            QCOMPARE(QImageReader(out->filePath(result)).size(), QSize(61, 37));
+        }
+        QCOMPARE(editor->windowTitle(), document ? out->filePath(result) : "shot.png");
+        QCOMPARE(scene()->modified, !document);
+
+        // Only a document save makes Save write without asking.
+        const int dialogs = editor->saveDialogs;
+        run("actionSave");
+        QCOMPARE(editor->saveDialogs, dialogs + (document ? 0 : 1));
+
+        // Closing asks while changes are unsaved, again after a refusal; only Yes closes.
+        prompts.clear();
+        QCOMPARE(sendClose(), document || answerYes);
+        QCOMPARE(sendClose(), document || answerYes);
+        QCOMPARE(prompts.texts(),
+            QVector<QString>(document ? 0 : 2 - answerYes, "discard all change?").toList());
+        if (!document)
+            QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::Yes);
     }
 };
 

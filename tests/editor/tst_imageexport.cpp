@@ -4,47 +4,12 @@
 
 #include "canvas/dlgraphicsscene.h"
 #include "editor/imageexport.h"
-#include "marks/dlmarktypes.h"
 #include "marks/markrecord.h"
 
 #include <QGraphicsView>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
-
-namespace {
-// Colour bands below a fully transparent and a half transparent block.
-QImage samplePicture(const QSize &size)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y,
-                y >= 50      ? qRgb(x % 256, y % 256, 90)
-                    : x < 50 ? 0
-                             : qRgba(0, 0, 255, 128));
-    }
-    return image;
-}
-
-// One mark of every kind, and a length, a rectangle and a comment cut by the picture's edges.
-MarkRecordList marksOfEveryKind(const QSize &size)
-{
-    const QPointF mid(size.width() / 2, size.height() / 2);
-    const QPointF outside(size.width() + 20, size.height() + 15);
-    const QList<MarkRecord> marks {
-        {MarkLength, 1, QPointF(3, 5), QPointF(size.width() - 4, 5), {}, 100},
-        {MarkRect, 3, QPointF(10, 12), mid, {}, -1},
-        {MarkRect, 4, mid, outside, {}, -1},
-        {MarkColorPick, 5, mid, mid + QPointF(25, -20), {}, -1},
-        {MarkComments, 6, QPointF(15, size.height() - 10), mid - QPointF(40, -10),
-            "Padding\n8 px on both sides", 70},
-    };
-    MarkRecordList records;
-    for (const MarkRecord &mark : marks)
-        records.append(new MarkRecord(mark));
-    return records;
-}
-} // namespace
 
 class TestImageExport : public QObject
 {
@@ -57,24 +22,37 @@ private slots:
     {
         QTest::addColumn<int>("format");
         QTest::addColumn<double>("pixelRatio");
-        QTest::newRow("opaque picture") << int(QImage::Format_RGB32) << 1.0;
-        QTest::newRow("twice the pixel ratio") << int(QImage::Format_ARGB32) << 2.0;
+        QTest::addColumn<int>("alpha");
+        QTest::newRow("opaque picture") << int(QImage::Format_RGB32) << 1.0 << 255;
+        QTest::newRow("half transparent picture") << int(QImage::Format_ARGB32) << 1.0 << 128;
+        QTest::newRow("twice the pixel ratio") << int(QImage::Format_ARGB32) << 2.0 << 255;
+        QTest::newRow("indexed picture") << int(QImage::Format_Indexed8) << 1.0 << 255;
     }
 
     // The export takes short cuts over some pictures; its pixels and its file must stay those
-    // of the plain composition: transparent, the picture drawn over it, then the marks.
+    // of the plain composition: transparent, the picture drawn over it, then the marks, which
+    // are cut at the picture's edges.
     void sameAsThePlainComposition()
     {
         QFETCH(int, format);
         QFETCH(double, pixelRatio);
+        QFETCH(int, alpha);
         const QSize size(181, 97);
-        QVERIFY(samplePicture(size).save(dir.filePath("plain.png")));
+        QImage picture(size, QImage::Format_ARGB32);
+        for (int i = 0; i < size.width() * size.height(); ++i)
+            picture.setPixel(
+                i % 181, i / 181, qRgba(i % 181, i / 181 % 4 * 60, 90, i % 181 < 50 ? alpha : 255));
+        QVERIFY(picture.save(dir.filePath("plain.png")));
         DLGraphicsScene scene;
         QGraphicsView view(&scene);
-        MarkRecordList records = marksOfEveryKind(size);
+        MarkRecordList records {new MarkRecord {0, 1, {3, 5}, {177, 5}, {}, 100},
+            new MarkRecord {1, 3, {90, 48}, {200, 112}, {}, -1},
+            new MarkRecord {2, 5, {90, 48}, {115, 28}, {}, -1},
+            new MarkRecord {3, 6, {15, 87}, {50, 58}, "Padding\n8 px on both sides", 70}};
         QVERIFY(scene.loadDocument(records, dir.filePath("plain.png"), 8));
         clearMarkRecords(records);
-        scene.image = samplePicture(size).convertToFormat(QImage::Format(format));
+        scene.setScale(3.0, &view);
+        scene.image = picture.convertToFormat(QImage::Format(format));
         scene.image.setDevicePixelRatio(pixelRatio);
 
         QImage plain(size, QImage::Format_ARGB32_Premultiplied);
@@ -82,26 +60,37 @@ private slots:
         QPainter painter(&plain);
         scene.renderTo(&painter);
         painter.end();
-        const QImage exported = buildExportImage(&scene);
         QVERIFY(plain != scene.image.convertToFormat(plain.format()));
-        QCOMPARE(exported, plain);
-        QVERIFY(exportImage(exported, dir.filePath("composed.png")));
-        QVERIFY(exportImage(plain, dir.filePath("plain-out.png")));
+        QCOMPARE(buildExportImage(&scene), plain);
+        QVERIFY(exportImage(buildExportImage(&scene), dir.filePath("composed.png")));
+        QVERIFY(exportImage(
+            plain.convertToFormat(QImage::Format_ARGB32), dir.filePath("plain-out.png")));
         QCOMPARE(fileBytes(dir.filePath("composed.png")), fileBytes(dir.filePath("plain-out.png")));
+        QCOMPARE(QImageReader(dir.filePath("composed.png")).textKeys(),
+            QStringList({"PowerBy", "home"}));
+    }
+
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("sizeLimit");
+        QTest::newRow("disk full half way") << QString("old.bmp") << 200 << 4096;
+        QTest::newRow("no picture") << QString("old.bmp") << 0 << 0;
+        QTest::newRow("suffix of no image format") << QString("old.txt") << 20 << 0;
     }
 
     void failedWriteKeepsTheOldFile()
     {
-        QVERIFY(writeFile(dir.filePath("old.bmp"), "old"));
-        bool written = true;
+        QFETCH(QString, name);
+        QFETCH(int, side);
+        QFETCH(int, sizeLimit);
+        QVERIFY(writeFile(dir.filePath(name), "old"));
         {
-            FileSizeLimit limit(4096);
-            written = exportImage(samplePicture(QSize(200, 200)), dir.filePath("old.bmp"));
+            FileSizeLimit limit(sizeLimit);
+            QVERIFY(!exportImage(QImage(side, side, QImage::Format_ARGB32), dir.filePath(name)));
         }
-        QVERIFY(!written);
-        QCOMPARE(fileBytes(dir.filePath("old.bmp")), QByteArray("old"));
-        QVERIFY(!exportImage(QImage(), dir.filePath("old.bmp")));
-        QCOMPARE(fileBytes(dir.filePath("old.bmp")), QByteArray("old"));
+        QCOMPARE(fileBytes(dir.filePath(name)), QByteArray("old"));
     }
 };
 

@@ -1,86 +1,77 @@
 #include "testsupport.h"
 
+#include "editor/documentfixtures.h"
 #include "settings/dlsetting.h"
 #include "settings/preferences.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
+#include <QRadioButton>
 
 namespace {
-QByteArray fileBytes()
-{
-    QFile file(preferencesFilePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no file");
+const char *const formats[]
+    = {"defaultFmt", "rgbHex", "rgbFloat", "rgbInt", "rgbaHex", "rgbaFloat", "rgbaInt"};
 }
 
-void store(const QVariantMap &values)
-{
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        writePreference(it.key(), it.value());
-}
-
-} // namespace
-
+// Choices read as colour, format, profile, background and origin: "0 0 0 0 0".
 class TestDLSetting : public QObject
 {
     Q_OBJECT
 private slots:
     void init() { QFile::remove(preferencesFilePath()); }
 
-    void openingLeavesStoredValues_data()
-    {
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::newRow("no file at all") << QVariantMap();
-        QTest::newRow("last entry of every list")
-            << QVariantMap {{PrefKey::MarkColor, 6}, {PrefKey::ColorFormat, 6},
-                   {PrefKey::MacProfile, true}, {PrefKey::Background, 3}, {PrefKey::FlipY, true}};
-        QTest::newRow("values out of range") << QVariantMap {
-            {PrefKey::MarkColor, 9}, {PrefKey::ColorFormat, 7}, {PrefKey::Background, -1}};
-    }
-
-    void openingLeavesStoredValues()
-    {
-        QFETCH(QVariantMap, stored);
-        store(stored);
-        const QByteArray before = fileBytes();
-        {
-            DLSetting dialog;
-            dialog.accept();
-            QCOMPARE(dialog.changes(), 0);
-        }
-        QCOMPARE(fileBytes(), before);
-    }
-
-    // Steps name a control: a button is clicked, a list is set to the index after "=".
+    // The dialog opens on the stored choices (-1: no format checked). Steps name a control:
+    // a button is clicked, a list is set to the index after "="; each choice is stored at
+    // once, while the dialog is still open, and only a real change counts.
     void changeMask_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<int>("mask");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("value");
-        QTest::newRow("profile clicked once")
-            << QStringList {"mac_spceal"} << int(ChangedMacProfile) << PrefKey::MacProfile << 1;
-        QTest::newRow("profile clicked twice")
-            << QStringList {"mac_spceal", "mac_spceal"} << 0 << PrefKey::MacProfile << 0;
-        QTest::newRow("background changed and changed back")
-            << QStringList {"bgListButton=1", "bgListButton=0"} << 0 << PrefKey::Background << 0;
-        QTest::newRow("top left to bottom left gives 16")
-            << QStringList {"originListButton=1"} << 16 << PrefKey::FlipY << 1;
-        QTest::newRow("every control") << QStringList {"colorListButton=6", "rgbInt", "mac_spceal",
-            "bgListButton=2", "originListButton=1"}
-                                       << (ChangedMarkColor | ChangedColorFormat | ChangedMacProfile
-                                              | ChangedBackground | ChangedOrigin)
-                                       << PrefKey::MarkColor << 6;
+        QTest::addColumn<QString>("stored");
+        const auto row = [](const QString &name, const char *content, const char *shown,
+                             const QStringList &steps, int mask, const QString &stored) {
+            QTest::newRow(qPrintable(name))
+                << QByteArray(content) << shown << steps << mask << stored;
+        };
+        const char *lastEntries = "dl_mark_color=6\ndl_color_fmt=6\ndl_mac_profile=true\n"
+                                  "dl_background=3\ndl_flipY=true\n";
+        row("last entry of every list", lastEntries, "6 6 1 3 1", {}, 0, "6 6 1 3 1");
+        row("values out of range", "dl_mark_color=9\ndl_color_fmt=7\ndl_background=-1\n",
+            "0 -1 0 3 0", {}, 0, "9 7 0 -1 0");
+        row("profile clicked once", nullptr, "0 0 0 0 0", {"mac_spceal"}, 4, "0 0 1 0 0");
+        row("profile clicked twice", nullptr, "0 0 0 0 0", {"mac_spceal", "mac_spceal"}, 0,
+            "0 0 0 0 0");
+        row("background changed and changed back", nullptr, "0 0 0 0 0",
+            {"bgListButton=1", "bgListButton=0"}, 0, "0 0 0 0 0");
+        row("top left to bottom left", nullptr, "0 0 0 0 0", {"originListButton=1"}, 16,
+            "0 0 0 0 1");
+        row("colour and background", nullptr, "0 0 0 0 0", {"colorListButton=6", "bgListButton=2"},
+            1 + 8, "6 0 0 2 0");
+        for (int i = 0; i < 7; ++i)
+            row(QString("format ") + formats[i], nullptr, "0 0 0 0 0", {formats[i]}, i ? 2 : 0,
+                QString("0 %1 0 0 0").arg(i));
     }
 
     void changeMask()
     {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, shown);
         QFETCH(QStringList, steps);
         QFETCH(int, mask);
-        QFETCH(QString, key);
-        QFETCH(int, value);
+        QFETCH(QString, stored);
+        QVERIFY(content.isNull() || writeFile(preferencesFilePath(), content));
         DLSetting dialog;
+        int format = -1;
+        for (int i = 0; i < 7; ++i)
+            format = dialog.findChild<QRadioButton *>(formats[i])->isChecked() ? i : format;
+        const auto index
+            = [&](const char *name) { return dialog.findChild<QComboBox *>(name)->currentIndex(); };
+        QCOMPARE(QString::asprintf("%d %d %d %d %d", index("colorListButton"), format,
+                     dialog.findChild<QCheckBox *>("mac_spceal")->isChecked(),
+                     index("bgListButton"), index("originListButton")),
+            shown);
         for (const QString &step : steps) {
             QWidget *control = dialog.findChild<QWidget *>(step.section('=', 0, 0));
             if (auto *list = qobject_cast<QComboBox *>(control))
@@ -88,34 +79,14 @@ private slots:
             else
                 qobject_cast<QAbstractButton *>(control)->click();
         }
-        QCOMPARE(readIntPreference(key), value); // stored while the dialog is still open
+        dialog.accept();
+        QCOMPARE(
+            QString::asprintf("%d %d %d %d %d", readIntPreference(PrefKey::MarkColor),
+                readIntPreference(PrefKey::ColorFormat), readBoolPreference(PrefKey::MacProfile),
+                readIntPreference(PrefKey::Background), readBoolPreference(PrefKey::FlipY)),
+            stored);
+        dialog.accept();
         QCOMPARE(dialog.changes(), mask);
-    }
-
-    void backgroundBrush_data()
-    {
-        QTest::addColumn<QVariant>("stored");
-        QTest::addColumn<QRgb>("color"); // 0: the pattern image
-        QTest::newRow("no key: dark") << QVariant() << QRgb(0xFF32353F);
-        QTest::newRow("2 white") << QVariant(2) << QRgb(0xFFFFFFFF);
-        QTest::newRow("7 pattern") << QVariant(7) << QRgb(0);
-    }
-
-    void backgroundBrush()
-    {
-        QFETCH(QVariant, stored);
-        QFETCH(QRgb, color);
-        if (stored.isValid())
-            writePreference(PrefKey::Background, stored);
-        const QBrush brush = DLSetting::backgroundBrush();
-        if (color == 0) {
-            const QImage pattern(QStringLiteral(":/DL/images/DLBackground1.png"));
-            QCOMPARE(brush.texture().toImage().convertToFormat(QImage::Format_ARGB32),
-                pattern.convertToFormat(QImage::Format_ARGB32));
-        } else {
-            QCOMPARE(brush.style(), Qt::SolidPattern);
-            QCOMPARE(brush.color().rgba(), color);
-        }
     }
 };
 

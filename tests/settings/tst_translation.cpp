@@ -1,11 +1,15 @@
 #include "testsupport.h"
 
+#include "editor/documentfixtures.h"
+#include "settings/clanguagesetting.h"
 #include "settings/helpers.h"
 #include "settings/preferences.h"
 #include "settings/translation.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -14,29 +18,21 @@
 class TestTranslation : public QObject
 {
     Q_OBJECT
+
+    // A null stored choice leaves the preferences file without one.
+    static void useLanguage(const QString &stored, const QString &locale)
+    {
+        QFile::remove(preferencesFilePath());
+        if (!stored.isNull())
+            writePreference(PrefKey::AppLanguage, stored);
+        setSystemLocaleProvider([locale] { return QLocale(locale); });
+    }
+
 private slots:
     void cleanup()
     {
         setLanguagesDirOverride(QString());
         setSystemLocaleProvider({});
-    }
-
-    void systemLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("Austrian German") << "de_AT"
-                                         << "de";
-        QTest::newRow("Chinese (Taiwan) gives zhs") << "zh_TW"
-                                                    << "zhs";
-    }
-
-    void systemLanguage()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, code);
-        setSystemLocaleProvider([locale] { return QLocale(locale); });
-        QCOMPARE(::systemLanguage(), code);
     }
 
     // Files in the languages directory; "!" marks one that is there but no translation.
@@ -46,16 +42,14 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("installed");
-        QTest::newRow("stored missing falls to the system's")
-            << "fr"
-            << "ja_JP" << QStringList {"ja", "en"} << "ja";
-        QTest::newRow("system missing falls to English")
-            << QString() << "ru_RU" << QStringList {"de", "en"} << "en";
-        QTest::newRow("Chinese (Taiwan) loads simplified")
-            << QString() << "zh_TW" << QStringList {"zhs", "zht"} << "zhs";
-        QTest::newRow("a broken stored file stops the chain")
-            << "fr"
-            << "ja_JP" << QStringList {"fr!", "ja", "en"} << "broken";
+        const auto row = [](const char *name, const char *stored, const char *locale,
+                             const QStringList &files, const char *installed) {
+            QTest::newRow(name) << QString(stored) << locale << files << installed;
+        };
+        row("stored missing falls to the system's", "fr", "ja_JP", {"ja", "en"}, "ja");
+        row("system missing falls to English", nullptr, "ru_RU", {"de", "en"}, "en");
+        row("Chinese (Taiwan) loads simplified", nullptr, "zh_TW", {"zhs", "zht"}, "zhs");
+        row("a broken stored file stops the chain", "fr", "ja_JP", {"fr!", "ja", "en"}, "broken");
     }
 
     void startupChain()
@@ -65,21 +59,15 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QString, installed);
         QTemporaryDir languages;
-        for (QString code : files) {
-            const QString target = languages.filePath(QStringLiteral("dimlet_%1.qm").arg(code));
-            if (code.endsWith('!')) {
-                QFile broken(target.chopped(4) + ".qm");
-                QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a translation"));
-            } else {
-                const QString built(DIMLET_BUILD_DIR "/languages/dimlet_%1.qm");
-                QVERIFY(QFile::copy(built.arg(code), target));
-            }
+        for (const QString &code : files) {
+            const QString target
+                = languages.filePath("dimlet_" + code.chopped(code.endsWith('!')) + ".qm");
+            QVERIFY(code.endsWith('!')
+                    ? writeFile(target, "not a translation")
+                    : QFile::copy(DIMLET_BUILD_DIR "/languages/dimlet_" + code + ".qm", target));
         }
         setLanguagesDirOverride(languages.path());
-        QFile::remove(preferencesFilePath());
-        if (!stored.isNull())
-            writePreference(PrefKey::AppLanguage, stored);
-        setSystemLocaleProvider([locale] { return QLocale(locale); });
+        useLanguage(stored, locale);
         {
             QObject owner;
             installStartupTranslation(&owner);
@@ -125,6 +113,46 @@ private slots:
         QCOMPARE(QStringList({box.button(QMessageBox::Yes)->text(),
                      box.button(QMessageBox::No)->text(), box.button(QMessageBox::Save)->text()}),
             buttons);
+    }
+
+    // Opening and closing the dialog is no choice: only a chosen entry is stored. The notice
+    // shows while the choice differs from the language running.
+    void chooseLanguage_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("shown"); // the entry the dialog opens on
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<bool>("notice");
+        const auto row = [](const char *name, const char *stored, const char *locale,
+                             const char *shown, const QStringList &choices, bool notice) {
+            QTest::newRow(name) << QString(stored) << locale << QString(shown) << choices << notice;
+        };
+        row("stored choice over the system's", "zht", "de_DE", "繁體中文", {}, false);
+        row("Italian while running German", nullptr, "de_DE", "Deutsch", {"Italiano"}, true);
+        row("Italian, then German again", nullptr, "de_DE", "Deutsch", {"Italiano", "Deutsch"},
+            false);
+        row("German while running built-in English", nullptr, "ru_RU", "English", {"Deutsch"},
+            true);
+    }
+
+    void chooseLanguage()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, locale);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, choices);
+        QFETCH(bool, notice);
+        useLanguage(stored, locale);
+        CLanguageSetting dialog;
+        auto *list = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
+        QCOMPARE(list->currentText(), shown);
+        for (const QString &choice : choices)
+            list->setCurrentIndex(list->findText(choice));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("notifyLabel"))->isHidden(), !notice);
+        dialog.reject();
+        const QString code = list->currentData().toString();
+        QCOMPARE(readStringPreference(PrefKey::AppLanguage), choices.isEmpty() ? stored : code);
     }
 };
 
