@@ -5,17 +5,14 @@
 DLMarkSnapshotCommand::DLMarkSnapshotCommand(int markType, int order, const QPointF &first,
     const QPointF &second, const QString &text, double widthValue)
     : DLUndoCommand(markType, order)
-    , m_first(first)
-    , m_second(second)
-    , m_text(text)
-    , m_widthValue(widthValue)
+    , m_record {markType, double(order), first, second, text, widthValue}
 {
 }
 
 void DLMarkSnapshotCommand::rebuildMark()
 {
     if (scene())
-        scene()->recreateMark(order(), markType(), m_text, m_first, m_second, m_widthValue);
+        scene()->restoreMark(m_record);
 }
 
 void DLMarkSnapshotCommand::removeMark()

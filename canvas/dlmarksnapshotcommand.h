@@ -1,9 +1,7 @@
 #pragma once
 
 #include "dlundocommand.h"
-
-#include <QPointF>
-#include <QString>
+#include "marks/markrecord.h"
 
 // A command that keeps everything needed to build a mark again: creating and
 // deleting are the same record played in opposite directions.
@@ -18,9 +16,6 @@ protected:
     void removeMark();
 
 private:
-    QPointF m_first;
-    QPointF m_second;
-    QString m_text;
-    // A comment comes back with its wrap width, not the default one.
-    double m_widthValue;
+    // The mark as a document would keep it; a comment comes back with its wrap width.
+    MarkRecord m_record;
 };

@@ -164,8 +164,7 @@ void DLEditor::openFile(const QString &path)
 void DLEditor::abandonFailedOpen()
 {
     documentPath.clear();
-    scene->imagePath.clear();
-    scene->image = QImage();
+    scene->forgetImage();
     setWindowTitle(productName());
     // The reset removed any drop hint, so this shows exactly one.
     setEmptyState(true);
@@ -200,7 +199,7 @@ bool DLEditor::writeDocument(const QString &path)
     MarkRecordList records;
     scene->collectMarkRecords(&records);
     const DocumentError error
-        = writeDocumentFile(path, scene->imagePath, records, scene->nextZValue);
+        = writeDocumentFile(path, scene->imagePath(), records, scene->nextZValue());
     clearMarkRecords(records);
     if (error != DocumentError::None) {
         showMessage(documentErrorMessage(error));
@@ -208,7 +207,7 @@ bool DLEditor::writeDocument(const QString &path)
     }
     documentPath = path;
     setWindowTitle(path);
-    scene->modified = false;
+    scene->setModified(false);
     return true;
 }
 
@@ -283,7 +282,7 @@ void DLEditor::showSavedNote()
 
 void DLEditor::closeEvent(QCloseEvent *event)
 {
-    if (!closeConfirmed && scene->modified) {
+    if (!closeConfirmed && scene->isModified()) {
         closeConfirmed = askYesNo(this, productName(), tr("discard all change?"), QMessageBox::Yes);
         if (closeConfirmed)
             event->accept();
@@ -555,7 +554,7 @@ void DLEditor::on_actionDelete_triggered()
 
 void DLEditor::on_actionAutoDetect_triggered()
 {
-    if (scene->toolType == ToolLength && scene->mode == ModeMark)
+    if (scene->toolType() == ToolLength && scene->mode() == ModeMark)
         ui->editorView->setTrackMouseFreeMove(true);
 }
 

@@ -65,7 +65,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(gdbus.state(), QProcess::NotRunning, 10000);
         QCOMPARE(gdbus.exitCode(), 0);
         QTRY_COMPARE(editor.windowTitle(), QStringLiteral("first.png"));
-        QCOMPARE(editor.canvasScene()->imagePath, dir.filePath("first.png"));
+        QCOMPARE(editor.canvasScene()->imagePath(), dir.filePath("first.png"));
     }
 };
 

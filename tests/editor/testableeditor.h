@@ -46,9 +46,6 @@ inline QString writePicture(const QTemporaryDir &dir, const QString &name, QSize
 inline QGraphicsItem *addStandInMark(DLGraphicsScene *scene)
 {
     DLGraphicsItem *mark = DLGraphicsItem::createDefault(MarkRect, QPointF(5, 5));
-    mark->setZValue(scene->nextZValue);
-    mark->setOrderNumber(qRound(scene->nextZValue));
-    scene->nextZValue += 1.0;
-    scene->addItem(mark);
+    scene->placeNewMark(mark);
     return mark;
 }

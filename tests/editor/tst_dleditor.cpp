@@ -120,9 +120,9 @@ private slots:
             QCOMPARE(checked(measuringButtons[i]), i == tool);
         QCOMPARE(checked("move_btn"), tool < 0);
         DLGraphicsScene *scene = editor->canvasScene();
-        QCOMPARE(scene->mode, tool < 0 ? ModeMove : ModeMark);
+        QCOMPARE(scene->mode(), tool < 0 ? ModeMove : ModeMark);
         if (tool >= 0)
-            QCOMPARE(int(scene->toolType), tool);
+            QCOMPARE(int(scene->toolType()), tool);
         QCOMPARE(editor->canvasView()->dragMode(),
             tool < 0 ? QGraphicsView::ScrollHandDrag : QGraphicsView::NoDrag);
         QCOMPARE(editor->canvasView()->isInteractive(), tool >= 0);

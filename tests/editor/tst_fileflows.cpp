@@ -93,12 +93,12 @@ private slots:
         const bool opened = !withMark || answerYes;
         const bool document = opened && path.endsWith(".dld");
         QCOMPARE(editor->windowTitle(), !opened ? "first.png" : document ? path : second);
-        QCOMPARE(scene()->imagePath,
+        QCOMPARE(scene()->imagePath(),
             !opened        ? first
                 : document ? joinPath(tempDirPath(), "inside.png")
                            : path);
         if (document)
-            QCOMPARE(scene()->nextZValue, 3.0);
+            QCOMPARE(scene()->nextZValue(), 3.0);
         QCOMPARE(scene()->items().contains(mark), !opened);
         QCOMPARE(slider()->value(), opened ? 100 : 250);
     }
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(prompts.texts(), expected);
         QVERIFY(!prompts.prompts().last().parent);
         QCOMPARE(editor->windowTitle(), QStringLiteral("Dimlet"));
-        QVERIFY(scene()->imagePath.isEmpty() && !scene()->hasMarks());
+        QVERIFY(scene()->imagePath().isEmpty() && !scene()->hasMarks());
         QVERIFY(!editor->child<QAction>("actionSave")->isEnabled());
         QVERIFY(editor->child<QToolButton>("move_btn")->isHidden());
         QVERIFY(QMetaObject::invokeMethod(editor.get(), "on_actionSave_triggered"));
@@ -196,7 +196,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QByteArray, format);
         const QString picture = openPicture("shot.png", {61, 37});
-        scene()->modified = true;
+        scene()->setModified(true);
         if (!existing.isEmpty())
             QVERIFY(writeFile(outPath(existing), "older"));
         if (!chosen.isEmpty())
@@ -227,7 +227,7 @@ private slots:
             QCOMPARE(QImageReader(outPath(result)).size(), QSize(61, 37));
         }
         QCOMPARE(editor->windowTitle(), document ? outPath(result) : "shot.png");
-        QCOMPARE(scene()->modified, !document);
+        QCOMPARE(scene()->isModified(), !document);
 
         // Only a document save makes Save write without asking.
         const int dialogs = editor->saveDialogs;
@@ -251,7 +251,7 @@ private slots:
         QFETCH(bool, answerYes);
         QFETCH(bool, asked);
         openPicture();
-        scene()->modified = true;
+        scene()->setModified(true);
         {
             PromptRecorder saving;
             editor->saveAnswers << outPath(before);

@@ -3,6 +3,7 @@
 #include "documentfixtures.h"
 
 #include "canvas/dlgraphicsscene.h"
+#include "canvas/scenetest.h"
 #include "editor/imageexport.h"
 #include "marks/dlmarktypes.h"
 #include "marks/markrecord.h"
@@ -74,8 +75,9 @@ private slots:
         MarkRecordList records = marksOfEveryKind(size);
         QVERIFY(scene.loadDocument(records, dir.filePath("plain.png"), 8));
         clearMarkRecords(records);
-        scene.image = samplePicture(size).convertToFormat(QImage::Format(format));
-        scene.image.setDevicePixelRatio(pixelRatio);
+        QImage picture = samplePicture(size).convertToFormat(QImage::Format(format));
+        picture.setDevicePixelRatio(pixelRatio);
+        SceneTestAccess::setImage(scene, picture);
 
         QImage plain(size, QImage::Format_ARGB32_Premultiplied);
         plain.fill(Qt::transparent);
@@ -83,7 +85,7 @@ private slots:
         scene.renderTo(&painter);
         painter.end();
         const QImage exported = buildExportImage(&scene);
-        QVERIFY(plain != scene.image.convertToFormat(plain.format()));
+        QVERIFY(plain != scene.image().convertToFormat(plain.format()));
         QCOMPARE(exported, plain);
         QVERIFY(exportImage(exported, dir.filePath("composed.png")));
         QVERIFY(exportImage(plain, dir.filePath("plain-out.png")));

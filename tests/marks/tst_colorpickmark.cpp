@@ -103,22 +103,23 @@ private slots:
         QFETCH(int, mask);
         QFETCH(QString, changed);
         DLGraphicsScene scene;
-        scene.image = QImage(100, 50, QImage::Format_ARGB32);
-        scene.image.fill(Qt::blue);
+        QImage picture(100, 50, QImage::Format_ARGB32);
+        picture.fill(Qt::blue);
         int x = 10;
         for (int alpha : {255, 230, 128, 0}) {
-            scene.image.setPixel(x, 10, qRgba(255, 128, 0, alpha));
+            picture.setPixel(x, 10, qRgba(255, 128, 0, alpha));
             x += 10;
         }
-        scene.image.setPixel(50, 10, qRgb(128, 128, 128));
-        scene.image.setPixel(99, 10, qRgb(1, 2, 3));
+        picture.setPixel(50, 10, qRgb(128, 128, 128));
+        picture.setPixel(99, 10, qRgb(1, 2, 3));
+        SceneTestAccess::setImage(scene, picture);
         scene.setMode(ModeMark);
         scene.setToolType(ToolColorPick);
         DLGraphicsItemRenderer::setColorFormat(format);
         DLGraphicsItemRenderer::setMacProfile(profile);
         SceneMouse(&scene).drag(anchor, anchor + QPointF(40, 20));
-        QCOMPARE(marksOf(scene).size(), 1);
-        DLGraphicsItem *mark = marksOf(scene).first();
+        QCOMPARE(scene.marks().size(), 1);
+        DLGraphicsItem *mark = scene.marks().first();
         QCOMPARE(mark->markType(), int(MarkColorPick));
         QCOMPARE(mark->text(), text);
 

@@ -48,14 +48,14 @@ private slots:
         QFETCH(QString, topLeft);
         QFETCH(QString, bottomLeft);
         DLGraphicsScene scene;
-        scene.image = QImage(800, 600, QImage::Format_RGB32);
+        SceneTestAccess::setImage(scene, QImage(800, 600, QImage::Format_RGB32));
         scene.setMode(ModeMark);
         scene.setToolType(ToolRect);
         SceneMouse(&scene).drag(drag.p1(), drag.p2());
-        const QList<DLGraphicsItem *> marks = marksOf(scene);
+        const QList<DLGraphicsItem *> marks = scene.marks();
         QCOMPARE(marks.size(), 1);
         QCOMPARE(marks.first()->text(), topLeft);
-        scene.flipY = true;
+        SceneTestAccess::setFlipY(scene, true);
         marks.first()->settingsChanged(ChangedOrigin);
         QCOMPARE(marks.first()->text(), bottomLeft);
     }

@@ -83,8 +83,8 @@ private slots:
         view.setScene(&scene);
         view.setGeometry(0, 0, 800, 600);
         scene.loadImage(path);
-        QVERIFY(scene.image.isNull());
-        QVERIFY(scene.imageItem->pixmap().isNull());
+        QVERIFY(scene.image().isNull());
+        QVERIFY(scene.imageItem()->pixmap().isNull());
         QCOMPARE(scene.sceneRect(), QRectF(-400, -300, 800, 600));
         QCOMPARE(scene.pixelAt(QPointF(0, 0)), 0xFFFFFFFFu);
         QVERIFY(prompts.prompts().isEmpty());
@@ -95,7 +95,7 @@ private slots:
         good.fill(qRgb(1, 2, 3));
         QVERIFY(good.save(strip));
         scene.loadImage(strip);
-        QCOMPARE(scene.image.size(), QSize(20000, 2));
+        QCOMPARE(scene.image().size(), QSize(20000, 2));
         QCOMPARE(scene.pixelAt(QPointF(19999, 1)), qRgb(1, 2, 3));
     }
 };
