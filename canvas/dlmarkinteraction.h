@@ -19,13 +19,6 @@ class DLMarkInteraction
 public:
     explicit DLMarkInteraction(DLGraphicsScene &scene);
 
-    DLGraphicsItem *activeMark() const { return m_activeMark; }
-    unsigned int activeHitPart() const { return m_activeHitPart; }
-    QGraphicsPathItem *guideLine(int which) const
-    {
-        return which == 1 ? m_guideLine1 : m_guideLine2;
-    }
-
     void press(QGraphicsSceneMouseEvent *event);
     void move(QGraphicsSceneMouseEvent *event);
     void release(QGraphicsSceneMouseEvent *event);
@@ -34,6 +27,12 @@ public:
     void forgetMark(const DLGraphicsItem *mark);
     // The canvas deleted the guide lines with every other item.
     void forgetAll();
+
+    DLGraphicsItem *activeMark() const { return m_activeMark; }
+    QGraphicsPathItem *guideLine(int which) const
+    {
+        return which == 1 ? m_guideLine1 : m_guideLine2;
+    }
 
 private:
     QRectF visibleSceneRect() const;

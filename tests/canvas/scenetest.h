@@ -98,16 +98,12 @@ inline QStringList describeMarks(const DLGraphicsScene &scene)
     QStringList lines;
     for (const DLGraphicsItem *mark : scene.marks()) {
         const QLineF p = pointsOf(mark);
-        lines << QStringLiteral("%1 z%2 #%3 (%4,%5)-(%6,%7) '%8' w%9")
-                     .arg(mark->markType())
-                     .arg(mark->zValue())
-                     .arg(mark->orderNumber())
-                     .arg(p.x1())
-                     .arg(p.y1())
-                     .arg(p.x2())
-                     .arg(p.y2())
-                     .arg(mark->markType() == MarkComments ? mark->text() : QString())
-                     .arg(mark->maxWidth());
+        const QString text = mark->markType() == MarkComments ? mark->text() : QString();
+        lines << QStringList {QString::number(mark->markType()), QString::number(mark->zValue()),
+            QString::number(mark->orderNumber()), QString::number(p.x1()), QString::number(p.y1()),
+            QString::number(p.x2()), QString::number(p.y2()), text,
+            QString::number(mark->maxWidth())}
+                     .join(' ');
     }
     return lines;
 }

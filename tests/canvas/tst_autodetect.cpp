@@ -22,21 +22,18 @@ private slots:
         QTest::addColumn<QPointF>("startPos");
         QTest::addColumn<QPointF>("movePos");
         QTest::addColumn<bool>("caps");
-        QTest::addColumn<QPainterPath>("startPath");
-        QTest::addColumn<QPainterPath>("movePath");
-        QTest::addColumn<int>("pixels");
-        const auto bracket = [](QPoint a, QPoint b) { return makeMeasurePath(a, b, nullptr); };
-        const QPainterPath bar = bracket({20, 8}, {29, 8});
+        QTest::addColumn<QLineF>("startRun"); // (0,0)-(0,0) for an empty bracket
+        QTest::addColumn<QLineF>("moveRun");
+        const QLineF bar(20, 8, 29, 8);
         QTest::newRow("along the bar, fractions floor")
-            << QPointF(24, 8) << QPointF(29.9, 10.5) << false << bar << bracket({20, 10}, {29, 10})
-            << 10;
+            << QPointF(24, 8) << QPointF(29.9, 10.5) << false << bar << QLineF(20, 10, 29, 10);
         QTest::newRow("caps lock column to the top border")
-            << QPointF(24, 8) << QPointF(24, 4.5) << true << bracket({24, 5}, {24, 20})
-            << bracket({24, 0}, {24, 4}) << 5;
+            << QPointF(24, 8) << QPointF(24, 4.5) << true << QLineF(24, 5, 24, 20)
+            << QLineF(24, 0, 24, 4);
         QTest::newRow("out of the picture keeps the last bracket, label 1")
-            << QPointF(24, 8) << QPointF(60, 8) << false << bar << bar << 1;
-        QTest::newRow("starting outside shows an empty path")
-            << QPointF(-0.5, 8) << QPointF(24, 40) << true << QPainterPath() << QPainterPath() << 1;
+            << QPointF(24, 8) << QPointF(60, 8) << false << bar << bar;
+        QTest::newRow("starting outside shows an empty bracket")
+            << QPointF(-0.5, 8) << QPointF(24, 40) << true << QLineF() << QLineF();
     }
 
     void preview()
@@ -44,23 +41,28 @@ private slots:
         QFETCH(QPointF, startPos);
         QFETCH(QPointF, movePos);
         QFETCH(bool, caps);
-        QFETCH(QPainterPath, startPath);
-        QFETCH(QPainterPath, movePath);
-        QFETCH(int, pixels);
+        QFETCH(QLineF, startRun);
+        QFETCH(QLineF, moveRun);
+        const auto bracket = [](const QLineF &run) {
+            return run == QLineF()
+                ? QPainterPath()
+                : makeMeasurePath(run.p1().toPoint(), run.p2().toPoint(), nullptr);
+        };
         MarkScene scene;
         const DLEdgeDetector &detector = SceneTestAccess::detector(scene);
         setCapsLockOverride(caps);
         scene.onTrackMouseFreeMoveStart(QPointF(35, 8)); // a second start replaces this one
         scene.onTrackMouseFreeMoveStart(startPos);
         QCOMPARE(scene.items().size(), 2);
-        QCOMPARE(detector.previewPath()->path(), startPath);
+        QCOMPARE(detector.previewPath()->path(), bracket(startRun));
         QCOMPARE(detector.previewPath()->pen().color().rgba(), DLGraphicsItemRenderer::darkColor());
         scene.onTrackMouseFreeMovePosChanged(movePos);
         QCOMPARE(scene.items().size(), 2);
-        QCOMPARE(detector.previewPath()->path(), movePath);
+        QCOMPARE(detector.previewPath()->path(), bracket(moveRun));
+        const int length = movePos.x() < 60 && movePos.y() < 40 ? int(moveRun.length()) : 0;
         QCOMPARE(detector.previewLabel()->pixmap().toImage().convertToFormat(
                      QImage::Format_ARGB32_Premultiplied),
-            detector.makeLengthLabelImage(pixels - 1));
+            detector.makeLengthLabelImage(length));
         QCOMPARE(detector.previewLabel()->pos(), movePos - QPointF(0, 28));
     }
 

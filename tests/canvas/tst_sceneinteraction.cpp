@@ -1,12 +1,10 @@
 #include "testsupport.h"
 
 #include "canvas/dlgraphicstextitem.h"
-#include "canvas/guidegeometry.h"
 #include "marks/dlgraphicsitemrenderer.h"
 #include "scenetest.h"
 
 #include <QGraphicsPathItem>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextCursor>
 
@@ -19,62 +17,47 @@ class TestSceneInteraction : public QObject
 private slots:
     void press_data()
     {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("detecting");
+        QTest::addColumn<QString>("setup"); // the length tool in mark mode unless it says otherwise
         QTest::addColumn<QLineF>("drag");
         QTest::addColumn<bool>("placed"); // a new mark took the next order number
         QTest::addColumn<Lines>("marks"); // topmost first, after the drag
         QTest::addColumn<int>("commands");
-        const int length = ToolLength, mark = ModeMark, left = Qt::LeftButton;
         // Every row starts with the lower mark (10,10)-(60,10) under the upper (40,10)-(120,10).
         const QLineF lower(10, 10, 60, 10), upper(40, 10, 120, 10), body(65, 10, 75, 12);
         QTest::newRow("length drawn backwards, fractions floored")
-            << length << mark << left << false << QLineF(50.9, 40.5, 20.2, 44.9) << true
+            << "" << QLineF(50.9, 40.5, 20.2, 44.9) << true
             << Lines {{20, 40, 50, 40}, upper, lower} << 1;
         QTest::newRow("length click without movement is removed")
-            << length << mark << left << false << QLineF(20.6, 30.2, 20.6, 30.2) << true
-            << Lines {upper, lower} << 0;
+            << "" << QLineF(20.6, 30.2, 20.6, 30.2) << true << Lines {upper, lower} << 0;
         QTest::newRow("rectangle click keeps its mark, negative fractions floor down")
-            << int(ToolRect) << mark << left << false << QLineF(-0.5, 30.7, -0.5, 30.7) << true
+            << "rectangle" << QLineF(-0.5, 30.7, -0.5, 30.7) << true
             << Lines {{-1, 30, -1, 30}, upper, lower} << 1;
         QTest::newRow("overlap: the topmost mark that reports a hit moves")
-            << length << mark << left << false << body << false << Lines {{50, 12, 130, 12}, lower}
-            << 1;
+            << "" << body << false << Lines {{50, 12, 130, 12}, lower} << 1;
         QTest::newRow("start dragged onto the end removes the mark")
-            << length << mark << left << false << QLineF(5, 10, 55, 10) << false << Lines {upper}
-            << 0;
-        QTest::newRow("move mode edits nothing") << length << int(ModeMove) << left << false << body
-                                                 << false << Lines {upper, lower} << 0;
-        QTest::newRow("right button edits nothing")
-            << length << mark << int(Qt::RightButton) << false << body << false
-            << Lines {upper, lower} << 0;
-        QTest::newRow("detection preview blocks presses")
-            << length << mark << left << true << body << false << Lines {upper, lower} << 0;
+            << "" << QLineF(5, 10, 55, 10) << false << Lines {upper} << 0;
+        for (const char *blocked : {"move mode", "right button", "detecting"})
+            QTest::newRow(blocked) << blocked << body << false << Lines {upper, lower} << 0;
     }
 
     void press()
     {
-        QFETCH(int, tool);
-        QFETCH(int, mode);
-        QFETCH(int, button);
-        QFETCH(bool, detecting);
+        QFETCH(QString, setup);
         QFETCH(QLineF, drag);
         QFETCH(bool, placed);
         QFETCH(Lines, marks);
         QFETCH(int, commands);
-        MarkScene scene {DLToolType(tool)};
-        scene.setMode(DLMode(mode));
+        MarkScene scene {setup == "rectangle" ? ToolRect : ToolLength};
+        scene.setMode(setup == "move mode" ? ModeMove : ModeMark);
         scene.restoreMark({MarkLength, 0, {10, 10}, {60, 10}, QString(), -1});
         scene.restoreMark({MarkLength, 1, {40, 10}, {120, 10}, QString(), -1});
         SceneTestAccess::setNextZValue(scene, 4.0);
-        if (detecting)
+        if (setup == "detecting")
             scene.onTrackMouseFreeMoveStart({0, 0});
         if (marks.size() != 2 + int(placed))
             QTest::ignoreMessage(QtDebugMsg, "mouseReleaseEvent--> remove invalid operation.");
-        SceneMouse(&scene, Qt::MouseButton(button)).drag(drag.p1(), drag.p2());
-
+        SceneMouse(&scene, setup == "right button" ? Qt::RightButton : Qt::LeftButton)
+            .drag(drag.p1(), drag.p2());
         Lines found;
         for (const DLGraphicsItem *mark : scene.marks())
             found << pointsOf(mark);
@@ -82,8 +65,7 @@ private slots:
         QCOMPARE(scene.undoStack().count(), commands);
         QCOMPARE(scene.isModified(), commands > 0);
         QCOMPARE(scene.nextZValue(), placed ? 5.0 : 4.0);
-        if (placed && commands)
-            QCOMPARE(scene.marks().first()->orderNumber(), 4);
+        QCOMPARE(scene.marks().first()->orderNumber(), placed && commands ? 4 : 1);
         QVERIFY(!SceneTestAccess::interaction(scene).activeMark());
     }
 
@@ -170,33 +152,6 @@ private slots:
         QCOMPARE(mark->text(), QStringLiteral("Comments"));
         scene.redo();
         QCOMPARE(mark->text(), text);
-    }
-
-    void visibleSceneRect_data()
-    {
-        QTest::addColumn<QRectF>("sceneRect");
-        QTest::addColumn<QList<int>>("bars"); // minimum, maximum, page, value; then vertical
-        QTest::addColumn<QRectF>("visible");
-        QTest::newRow("zoom 2 is the scrolled part plus 16")
-            << QRectF(-100, -100, 1200, 800) << QList<int> {0, 1600, 800, 400, 0, 1000, 600, 500}
-            << QRectF(100, 150, 416, 316);
-        QTest::newRow("minimum below zero, fractions truncated") << QRectF(0, 0, 100,
-            50) << QList<int> {-50, 50, 100, 0, 0, 100, 50, 100} << QRectF(25, 33, 66, 32.5);
-    }
-
-    void visibleSceneRect()
-    {
-        QFETCH(QRectF, sceneRect);
-        QFETCH(QList<int>, bars);
-        QFETCH(QRectF, visible);
-        QScrollBar h(Qt::Horizontal), v(Qt::Vertical);
-        h.setRange(bars[0], bars[1]);
-        h.setPageStep(bars[2]);
-        h.setValue(bars[3]);
-        v.setRange(bars[4], bars[5]);
-        v.setPageStep(bars[6]);
-        v.setValue(bars[7]);
-        QCOMPARE(::visibleSceneRect(sceneRect, 2.0, &h, &v), visible);
     }
 };
 

@@ -1,7 +1,5 @@
 #include "testsupport.h"
 
-#include "canvas/dlcreatecommand.h"
-#include "canvas/dlmovecommand.h"
 #include "canvas/dltextchangecommand.h"
 #include "marks/dlgraphicsitemrenderer.h"
 #include "scenetest.h"
@@ -72,40 +70,6 @@ private slots:
         while (scene.undoStack().canUndo())
             scene.undo();
         QCOMPARE(mark->text(), QStringLiteral("t1")); // the first change was dropped
-    }
-
-    void missingMark_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("afterUndo");
-        QTest::addColumn<int>("afterRedo");
-        QTest::newRow("move finds nothing either way") << 0 << 1 << 1;
-        QTest::newRow("text change finds nothing either way") << 1 << 1 << 1;
-        QTest::newRow("create: undo finds nothing, redo rebuilds") << 2 << 1 << 2;
-    }
-
-    void missingMark()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, afterUndo);
-        QFETCH(int, afterRedo);
-        MarkScene scene;
-        scene.restoreMark({MarkRect, 0, {1, 1}, {9, 9}, QString(), -1});
-        const QStringList other = describeMarks(scene);
-        DLUndoCommand *command = nullptr;
-        if (kind == 0)
-            command = new DLMoveCommand(MarkRect, 42, {}, {}, {5, 5}, {6, 6});
-        else if (kind == 1)
-            command = new DLTextChangeCommand(MarkComments, 42, "a", "b");
-        else
-            command = new DLCreateCommand(MarkRect, 42, {0, 0}, {1, 1}, QString());
-        command->setScene(&scene);
-        scene.pushUndoCommand(command);
-        scene.undo();
-        QCOMPARE(scene.marks().size(), afterUndo);
-        scene.redo();
-        QCOMPARE(scene.marks().size(), afterRedo);
-        QCOMPARE(describeMarks(scene).last(), other.first());
     }
 };
 
