@@ -2,12 +2,12 @@
 
 #include "benchenvironment.h"
 #include "canvas/capslock.h"
-#include "canvas/colorrun.h"
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
 #include "editor/dldocument.h"
 #include "editor/imageexport.h"
 #include "marks/dlgraphicsitem.h"
+#include "marks/dlgraphicsitemrenderer.h"
 #include "scenefixture.h"
 #include "spawnedchild.h"
 
@@ -18,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QImageReader>
@@ -111,8 +110,8 @@ void openPicture(benchmark::State &state, BenchEnvironment &environment, bool at
             size = image.size();
         } else {
             scene->loadImage(path);
-            benchmark::DoNotOptimize(scene->imageItem);
-            size = scene->image.size();
+            benchmark::DoNotOptimize(scene->imageItem());
+            size = scene->image().size();
         }
     }
     const int divisor = at2x && !bare ? 2 : 1;
@@ -126,8 +125,8 @@ QPointF pointerAt(QPoint pixel, bool horizontal, int step)
     return QPointF(pixel + along) + QPointF(0.5, 0.5);
 }
 
-// One pointer move of auto-detection: through the scene's slot once it is wired, otherwise
-// the same steps by hand: the scan, the bracket path and the label, set on preview items.
+// One pointer move of auto-detection through the scene's slot: the scan, the bracket path and
+// the label, set on the preview items.
 void pointerMove(benchmark::State &state, BenchEnvironment &environment, bool horizontal)
 {
     DLGraphicsScene *scene = environment.moveFixture()->scene();
@@ -135,43 +134,24 @@ void pointerMove(benchmark::State &state, BenchEnvironment &environment, bool ho
         = horizontal ? BenchPictures::widestRowPoint() : BenchPictures::tallestColumnPoint();
     QPoint start, end;
     const int expected = horizontal ? BenchPictures::screenWidth : BenchPictures::screenHeight;
-    if (!findColorRun(scene->image, pixel, horizontal, &start, &end)
+    if (!scene->findColorRun(pixel, horizontal, &start, &end)
         || (horizontal ? end.x() - start.x() : end.y() - start.y()) + 1 != expected) {
         state.SkipWithError("the run under the pointer does not cross the whole picture");
         return;
     }
     setCapsLockOverride(!horizontal);
     scene->onTrackMouseFreeMoveStart(pointerAt(pixel, horizontal, 0));
-    const bool wired = scene->detectPath != nullptr;
-    state.SetLabel(wired ? "scene slot" : "run, path and label");
-    QGraphicsPathItem *path = wired ? nullptr : scene->addPath(QPainterPath());
-    QGraphicsPixmapItem *label = wired ? nullptr : scene->addPixmap(QPixmap());
     int step = 0;
-    for (auto _ : state) {
-        const QPointF pos = pointerAt(pixel, horizontal, ++step);
-        if (wired) {
-            scene->onTrackMouseFreeMovePosChanged(pos);
-            continue;
-        }
-        int length = 0;
-        if (findColorRun(
-                scene->image, QPoint(int(pos.x()), int(pos.y())), horizontal, &start, &end))
-            path->setPath(makeMeasurePath(start, end, &length));
-        label->setPixmap(QPixmap::fromImage(makeLengthLabelImage(
-            length, scene->lenLeftImage, scene->lenMidImage, scene->lenRightImage)));
-        label->setPos(pos.x(), pos.y() - 28);
-    }
-    if (wired)
-        scene->onTrackMouseFreeMoveEnd(false, pointerAt(pixel, horizontal, 0));
-    delete path;
-    delete label;
+    for (auto _ : state)
+        scene->onTrackMouseFreeMovePosChanged(pointerAt(pixel, horizontal, ++step));
+    scene->onTrackMouseFreeMoveEnd(false, pointerAt(pixel, horizontal, 0));
     setCapsLockOverride(std::nullopt);
 }
 
 // The least a move can do: read the same pixels outwards from the pointer until one differs.
 void bareScanLine(benchmark::State &state, BenchEnvironment &environment, bool horizontal)
 {
-    const QImage &image = environment.moveFixture()->scene()->image;
+    const QImage &image = environment.moveFixture()->scene()->image();
     const QPoint p
         = horizontal ? BenchPictures::widestRowPoint() : BenchPictures::tallestColumnPoint();
     if (image.depth() != 32) {
@@ -265,12 +245,14 @@ bool pressOnAMark(DLGraphicsScene *scene, QPointF *pressed)
     for (QGraphicsItem *item : items) {
         if (item->type() != markItemType(MarkLength))
             continue;
+        auto *mark = static_cast<DLGraphicsItem *>(item);
         QPointF p1, p2;
-        static_cast<DLGraphicsItem *>(item)->points(&p1, &p2);
+        mark->points(&p1, &p2);
         const QPointF middle((p1.x() + p2.x()) / 2 + 0.5, (p1.y() + p2.y()) / 2 + 0.5);
         sendSceneMouse(scene, QEvent::GraphicsSceneMousePress, middle, middle);
-        if (scene->activeMark && scene->activeMark->pendingChange() == PendingChange::None
-            && scene->activeHitPart == 9) {
+        const DLGraphicsItemRenderer *renderer = mark->renderer();
+        if (renderer->isPressed() && renderer->hitPart() == HitBody
+            && mark->pendingChange() == PendingChange::None) {
             *pressed = middle;
             return true;
         }
@@ -350,7 +332,7 @@ void openDocument(benchmark::State &state, BenchEnvironment &environment, OpenKi
             const DocumentReadResult result
                 = readDocumentFile(environment.documentPath(), environment.extractionDirectory());
             scene->loadImage(result.picturePath);
-            done = result.error == DocumentError::None && !scene->image.isNull();
+            done = result.error == DocumentError::None && !scene->image().isNull();
         } else {
             if (kind == OpenKind::CopyAndDecode)
                 done = QFile::copy(environment.documentPath(), copy);
@@ -379,8 +361,8 @@ void exportPicture(benchmark::State &state, BenchEnvironment &environment, Expor
     const QString target = environment.outputPath(
         kind == ExportKind::Figure ? QStringLiteral("export.png") : QStringLiteral("bare.png"));
     const QImage bare = kind == ExportKind::BaselineDefaultQuality
-        ? scene->image
-        : scene->image.convertToFormat(QImage::Format_ARGB32);
+        ? scene->image()
+        : scene->image().convertToFormat(QImage::Format_ARGB32);
     for (auto _ : state) {
         QFile::remove(target);
         QElapsedTimer timer;

@@ -7,11 +7,14 @@
 #include <QImage>
 #include <QUndoStack>
 
-class QGraphicsPathItem;
+#include <memory>
+
 class QGraphicsPixmapItem;
 class QGraphicsView;
 class QPainter;
-class QPainterPath;
+class DLCommentEditing;
+class DLEdgeDetector;
+class DLMarkInteraction;
 class DLGraphicsItem;
 class DLGraphicsLengthItem;
 class DLGraphicsTextItem;
@@ -28,16 +31,38 @@ public:
     explicit DLGraphicsScene(QObject *parent = nullptr);
     ~DLGraphicsScene() override;
 
+    DLToolType toolType() const { return m_toolType; }
+    DLMode mode() const { return m_mode; }
+    double scale() const { return m_scale; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified) { m_modified = modified; }
+    const QString &imagePath() const { return m_imagePath; }
+    const QImage &image() const { return m_image; }
+    const QGraphicsPixmapItem *imageItem() const { return m_imageItem; }
+    double nextZValue() const { return m_nextZValue; }
+    const QUndoStack &undoStack() const { return m_undoStack; }
+
     // Picture and canvas
     void setEmptyState(bool empty);
     void loadImage(const QString &path);
+    // Forgets the picture's path and pixels, so nothing is left that Save could write.
+    void forgetImage();
     void clearCanvas();
     void setScale(double factor, QGraphicsView *view);
     QRgb pixelAt(const QPointF &p) const;
     QPointF mapToOrigin(const QPointF &p, double h) const;
-    static QImage makeDropHintImage();
-    static QPainterPath dropIconPath(
-        int side, int areaWidth, int areaHeight, int margin, QPointF offset);
+
+    // Marks
+    // Every mark, topmost first: the order documents store and exports paint them in.
+    QList<DLGraphicsItem *> marks() const;
+    // Gives a new mark the next order number and puts it on the scene.
+    void placeNewMark(DLGraphicsItem *mark);
+    // Rebuilds a mark from its record as a finished mark; null for a record that makes none.
+    DLGraphicsItem *restoreMark(const MarkRecord &record);
+    DLGraphicsItem *findMarkByOrder(int order) const;
+    void removeMarkByOrder(int order);
+    void setMarkPointsByOrder(int order, const QPointF &p1, const QPointF &p2);
+    void setMarkTextByOrder(int order, const QString &text);
 
     // Documents
     bool loadDocument(const MarkRecordList &records, const QString &imagePath, double nextZ);
@@ -50,17 +75,19 @@ public:
     void renderMarksTo(QPainter *painter);
 
     // Undo
-    void clearUndo();
-    void undo();
-    void redo();
-    void recreateMark(int order, int type, const QString &text, const QPointF &p1,
-        const QPointF &p2, double widthValue = -1.0);
-    void removeMarkByOrder(int order);
-    void setMarkPointsByOrder(int order, const QPointF &p1, const QPointF &p2);
-    void setMarkTextByOrder(int order, const QString &text);
-    DLGraphicsItem *findMarkByOrder(int order) const;
+    void clearUndo() { m_undoStack.clear(); }
+    void undo() { m_undoStack.undo(); }
+    void redo() { m_undoStack.redo(); }
+    // Records an edit that has already happened; a null command records nothing.
+    void pushUndoCommand(QUndoCommand *command);
 
     // Tool interaction
+    // False while a comment is edited, a detection runs or the mode is not ModeMark.
+    bool acceptsMarkEdits() const;
+    bool isEditingComment() const;
+    bool isDetecting() const;
+    // Takes the mark out of the scene and deletes it, ending a drag or an edit on it.
+    void discardMark(DLGraphicsItem *mark);
     void deleteSelectedMarks();
     void finishEditingAndDeselect();
 
@@ -70,36 +97,14 @@ public:
     // Edge auto-detection
     bool findColorRun(const QPoint &p, bool horizontal, QPoint *start, QPoint *end) const;
 
-    DLToolType toolType = ToolLength;
-    DLMode mode = ModeMove;
-    double scale = 1.0;
-    bool flipY = false;
-    bool modified = false;
-    QString imagePath;
-    QImage image;
-    QGraphicsPixmapItem *imageItem = nullptr;
-    double nextZValue = 0.0;
-    DLGraphicsItem *activeMark = nullptr;
-    unsigned int activeHitPart = 0;
-    DLGraphicsTextItem *textEditor = nullptr;
-    bool guideVertical = true;
-    QGraphicsPathItem *guideLine1 = nullptr;
-    QGraphicsPathItem *guideLine2 = nullptr;
-    QGraphicsPathItem *detectPath = nullptr;
-    QGraphicsPixmapItem *detectLabel = nullptr;
-    QUndoStack undoStack;
-    QImage lenLeftImage;
-    QImage lenMidImage;
-    QImage lenRightImage;
-
 signals:
     void itemSelected(QGraphicsItem *item);
     void textEditStateChanged(bool editing);
 
 public slots:
     void makeEditorFinishEditing();
-    void setMode(DLMode mode);
-    void setToolType(DLToolType type);
+    void setMode(DLMode mode) { m_mode = mode; }
+    void setToolType(DLToolType type) { m_toolType = type; }
     void myItemSelected(QGraphicsItem *item);
     void onTrackMouseFreeMoveStart(QPointF pos);
     void onTrackMouseFreeMovePosChanged(QPointF pos);
@@ -114,14 +119,24 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
+    friend class SceneTestAccess;
+
     void onMarkSelectionChanged(DLGraphicsItem *mark);
-    void onLengthChanged(const DLGraphicsLengthItem *mark, DLLenChanged kind);
     QGraphicsView *firstView() const;
-    QRectF visibleSceneRect() const;
-    void placeGuideLines(const QPointF &p1, const QPointF &p2);
-    void removeGuideLines();
-    void discardMark(DLGraphicsItem *mark);
-    // Drops the open editor without writing its text back.
-    void abandonTextEditor(bool announce);
-    void pushUndoCommand(QUndoCommand *command);
+
+    DLToolType m_toolType = ToolLength;
+    DLMode m_mode = ModeMove;
+    double m_scale = 1.0;
+    bool m_flipY = false;
+    bool m_modified = false;
+    QString m_imagePath;
+    QImage m_image;
+    QGraphicsPixmapItem *m_imageItem = nullptr;
+    double m_nextZValue = 0.0;
+    QUndoStack m_undoStack;
+    // Each owns the items and state of its job: the comment editor, the detection preview,
+    // the mark under the drag and its guide lines.
+    std::unique_ptr<DLCommentEditing> m_commentEditing;
+    std::unique_ptr<DLEdgeDetector> m_edgeDetector;
+    std::unique_ptr<DLMarkInteraction> m_markInteraction;
 };

@@ -2,24 +2,31 @@
 
 #include "dlgraphicsscene.h"
 
-DLMarkSnapshotCommand::DLMarkSnapshotCommand(int markType, int order, const QPointF &first,
-    const QPointF &second, const QString &text, double widthValue)
+DLMarkSnapshotCommand::DLMarkSnapshotCommand(bool existsAfterRedo, int markType, int order,
+    const QPointF &first, const QPointF &second, const QString &text, double widthValue)
     : DLUndoCommand(markType, order)
-    , m_first(first)
-    , m_second(second)
-    , m_text(text)
-    , m_widthValue(widthValue)
+    , m_existsAfterRedo(existsAfterRedo)
+    , m_record {markType, double(order), first, second, text, widthValue}
 {
 }
 
-void DLMarkSnapshotCommand::rebuildMark()
+void DLMarkSnapshotCommand::undo()
 {
-    if (scene())
-        scene()->recreateMark(order(), markType(), m_text, m_first, m_second, m_widthValue);
+    setMarkExists(!m_existsAfterRedo);
 }
 
-void DLMarkSnapshotCommand::removeMark()
+void DLMarkSnapshotCommand::redo()
 {
-    if (scene())
+    if (!takeFirstRedo())
+        setMarkExists(m_existsAfterRedo);
+}
+
+void DLMarkSnapshotCommand::setMarkExists(bool exists)
+{
+    if (!scene())
+        return;
+    if (exists)
+        scene()->restoreMark(m_record);
+    else
         scene()->removeMarkByOrder(order());
 }

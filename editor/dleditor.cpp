@@ -358,7 +358,7 @@ void DLEditor::on_actionDelete_triggered()
 
 void DLEditor::on_actionAutoDetect_triggered()
 {
-    if (scene->toolType == ToolLength && scene->mode == ModeMark)
+    if (scene->toolType() == ToolLength && scene->mode() == ModeMark)
         ui->editorView->setTrackMouseFreeMove(true);
 }
 

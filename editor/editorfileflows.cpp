@@ -76,8 +76,7 @@ void EditorFileFlows::openFile(const QString &path)
 void EditorFileFlows::abandonFailedOpen()
 {
     documentPath.clear();
-    scene->imagePath.clear();
-    scene->image = QImage();
+    scene->forgetImage();
     window->setWindowTitle(productName());
     // The reset removed any drop hint, so this shows exactly one.
     window->setEmptyState(true);
@@ -112,7 +111,7 @@ bool EditorFileFlows::writeDocument(const QString &path)
     MarkRecordList records;
     scene->collectMarkRecords(&records);
     const DocumentError error
-        = writeDocumentFile(path, scene->imagePath, records, scene->nextZValue);
+        = writeDocumentFile(path, scene->imagePath(), records, scene->nextZValue());
     clearMarkRecords(records);
     if (error != DocumentError::None) {
         showMessage(documentErrorMessage(error));
@@ -120,7 +119,7 @@ bool EditorFileFlows::writeDocument(const QString &path)
     }
     documentPath = path;
     window->setWindowTitle(path);
-    scene->modified = false;
+    scene->setModified(false);
     return true;
 }
 
@@ -176,7 +175,7 @@ void EditorFileFlows::updateImage()
 
 bool EditorFileFlows::answerClose(QCloseEvent *event)
 {
-    if (closeConfirmed || !scene->modified)
+    if (closeConfirmed || !scene->isModified())
         return false;
     closeConfirmed
         = askYesNo(window, productName(), DLEditor::tr("discard all change?"), QMessageBox::Yes);

@@ -96,7 +96,7 @@ QImage buildExportImage(DLGraphicsScene *scene)
 {
     if (!scene)
         return QImage();
-    const QImage &picture = scene->image;
+    const QImage &picture = scene->image();
     const QSize size(picture.width(), picture.height());
     if (size.width() < 1 || size.height() < 1)
         return QImage();

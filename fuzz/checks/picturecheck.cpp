@@ -23,7 +23,7 @@ constexpr qint64 maxPixels = qint64(16384) * 16384;
 
 QString checkPixels(const DLGraphicsScene &scene)
 {
-    const QImage &image = scene.image;
+    const QImage &image = scene.image();
     const int w = image.width();
     const int h = image.height();
     const QPointF outside[] = {{-1, 0}, {0, -1}, {-0.5, 0}, {double(w), 0}, {0, double(h)},
@@ -72,8 +72,8 @@ QString checkPictureInput(const QByteArray &bytes, const QString &dir)
     scene.loadImage(path);
     QFile::remove(path);
 
-    const QImage &image = scene.image;
-    if (!scene.imageItem)
+    const QImage &image = scene.image();
+    if (!scene.imageItem())
         return QStringLiteral("no picture item after loading");
     if (!image.isNull()) {
         if (image.width() <= 0 || image.height() <= 0
@@ -81,7 +81,7 @@ QString checkPictureInput(const QByteArray &bytes, const QString &dir)
             return QStringLiteral("picture of %1 x %2 pixels accepted")
                 .arg(image.width())
                 .arg(image.height());
-        if (scene.imageItem->pixmap().size() != image.size())
+        if (scene.imageItem()->pixmap().size() != image.size())
             return QStringLiteral("shown pixmap differs in size from the picture");
         if (!scene.sceneRect().contains(QRectF(QPointF(0, 0), QSizeF(image.size()))))
             return QStringLiteral("scene rectangle does not hold the picture");

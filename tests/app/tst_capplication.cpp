@@ -54,7 +54,7 @@ private slots:
         // This process answers the call, so its event loop keeps running meanwhile.
         QTRY_COMPARE_WITH_TIMEOUT(gdbus.state(), QProcess::NotRunning, 10000);
         QCOMPARE(gdbus.exitCode(), 0);
-        QTRY_COMPARE(editor.canvasScene()->imagePath, dir.filePath("first.png"));
+        QTRY_COMPARE(editor.canvasScene()->imagePath(), dir.filePath("first.png"));
     }
 };
 

@@ -173,7 +173,7 @@ private slots:
             buttons += editor->findChild<QToolButton *>(name)->isChecked() ? 'x' : '-';
         const QTransform t = editor->canvasView()->transform();
         const QHash<QString, QString> now {{"buttons", buttons},
-            {"mode", QString::number(scene()->mode)}, {"tool", QString::number(scene()->toolType)},
+            {"mode", QString::number(scene()->mode())}, {"tool", QString::number(scene()->toolType())},
             {"drag", QString::number(editor->canvasView()->dragMode())},
             {"zoom", QString::number(slider()->value())},
             {"scale",
@@ -216,11 +216,11 @@ private slots:
             QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::NoButton);
         const bool document = !withMark && path.endsWith(".dld");
         QCOMPARE(editor->windowTitle(), withMark ? "first.png" : document ? path : second);
-        QCOMPARE(scene()->imagePath,
+        QCOMPARE(scene()->imagePath(),
             withMark       ? first
                 : document ? joinPath(tempDirPath(), "inside.png")
                            : path);
-        QCOMPARE(scene()->nextZValue, document ? 3.0 : 0.0);
+        QCOMPARE(scene()->nextZValue(), document ? 3.0 : 0.0);
         QCOMPARE(scene()->items().contains(mark), withMark);
         QCOMPARE(slider()->value(), withMark ? 250 : 100);
     }
@@ -241,7 +241,7 @@ private slots:
             QStringList(
                 {"Replace current document?", "Could not parse image data. Open Failed. :("}));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Dimlet"));
-        QVERIFY(scene()->imagePath.isEmpty() && !scene()->hasMarks());
+        QVERIFY(scene()->imagePath().isEmpty() && !scene()->hasMarks());
         QVERIFY(editor->findChild<QToolButton *>("move_btn")->isHidden());
         QCOMPARE(editor->saveDialogs, 0);
         QCOMPARE(fileBytes(path), bytes);
@@ -290,7 +290,7 @@ private slots:
         QFETCH(QString, result);
         QFETCH(QByteArray, format);
         const QString picture = openPicture("shot.png", {61, 37});
-        scene()->modified = true;
+        scene()->setModified(true);
         if (!existing.isEmpty())
             QVERIFY(writeFile(out->filePath(existing), "older"));
         if (!chosen.isEmpty())
@@ -318,7 +318,7 @@ private slots:
             QCOMPARE(QImageReader(out->filePath(result)).size(), QSize(61, 37));
         }
         QCOMPARE(editor->windowTitle(), document ? out->filePath(result) : "shot.png");
-        QCOMPARE(scene()->modified, !document);
+        QCOMPARE(scene()->isModified(), !document);
 
         // Only a document save makes Save write without asking.
         const int dialogs = editor->saveDialogs;

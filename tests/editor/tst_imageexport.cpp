@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "canvas/scenetest.h"
+
 #include "documentfixtures.h"
 
 #include "canvas/dlgraphicsscene.h"
@@ -52,15 +54,16 @@ private slots:
         QVERIFY(scene.loadDocument(records, dir.filePath("plain.png"), 8));
         clearMarkRecords(records);
         scene.setScale(3.0, &view);
-        scene.image = picture.convertToFormat(QImage::Format(format));
-        scene.image.setDevicePixelRatio(pixelRatio);
+        QImage converted = picture.convertToFormat(QImage::Format(format));
+        converted.setDevicePixelRatio(pixelRatio);
+        SceneTestAccess::setImage(scene, converted);
 
         QImage plain(size, QImage::Format_ARGB32_Premultiplied);
         plain.fill(Qt::transparent);
         QPainter painter(&plain);
         scene.renderTo(&painter);
         painter.end();
-        QVERIFY(plain != scene.image.convertToFormat(plain.format()));
+        QVERIFY(plain != scene.image().convertToFormat(plain.format()));
         QCOMPARE(buildExportImage(&scene), plain);
         QVERIFY(exportImage(buildExportImage(&scene), dir.filePath("composed.png")));
         QVERIFY(exportImage(

@@ -54,7 +54,7 @@ private slots:
         PromptRecorder prompts;
         DLGraphicsScene scene;
         scene.loadImage(file.fileName());
-        QCOMPARE(scene.image.size(), opened.isEmpty() ? QSize(0, 0) : opened);
+        QCOMPARE(scene.image().size(), opened.isEmpty() ? QSize(0, 0) : opened);
         const QPointF last(opened.width() - 1, opened.height() - 1);
         QCOMPARE(scene.pixelAt(last),
             opened.isEmpty() ? 0xFFFFFFFFu : qRgb(19999 * 37 % 256, 91, (19999 ^ 1) % 256));
