@@ -6,6 +6,7 @@
 #include "app/version.h"
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
+#include "dlcapturecontroller.h"
 #include "dldocument.h"
 #include "imageexport.h"
 #include "marks/dlgraphicsitemrenderer.h"
@@ -101,6 +102,7 @@ DLEditor::DLEditor(QWidget *parent)
     setWindowTitle(productName());
     setEmptyState(true);
     ui->actionFinish_Edit->setEnabled(false);
+    new DLCaptureController(this);
 }
 
 DLEditor::~DLEditor() = default;

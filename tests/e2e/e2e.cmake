@@ -21,6 +21,7 @@ target_link_libraries(dimlet_e2e_support PUBLIC dimlet_testsupport Qt5::Network 
 target_compile_definitions(dimlet_e2e_support PUBLIC
     DIMLET_E2E_PROGRAM="$<TARGET_FILE:dimlet>"
     DIMLET_E2E_DRAG_SOURCE="$<TARGET_FILE:dimlet_e2e_dragsource>"
+    DIMLET_E2E_PICTURE_WINDOW="$<TARGET_FILE:dimlet_e2e_picturewindow>"
     DIMLET_E2E_SCREENSHOTS="${CMAKE_BINARY_DIR}/e2e-screenshots")
 
 # A window that starts a file drag when it is pressed, for the drop journeys.
@@ -28,13 +29,18 @@ add_executable(dimlet_e2e_dragsource ${CMAKE_SOURCE_DIR}/tests/e2e/dragsource.cp
 target_link_libraries(dimlet_e2e_dragsource PRIVATE Qt5::Widgets)
 set_target_properties(dimlet_e2e_dragsource PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
+# A frameless window showing a known picture, for the capture journeys to photograph.
+add_executable(dimlet_e2e_picturewindow ${CMAKE_SOURCE_DIR}/tests/e2e/picturewindow.cpp)
+target_link_libraries(dimlet_e2e_picturewindow PRIVATE Qt5::Widgets)
+set_target_properties(dimlet_e2e_picturewindow PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
 file(GLOB DIMLET_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/tst_*.cpp)
 foreach(src IN LISTS DIMLET_E2E_SOURCES)
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})
     target_link_libraries(${name} PRIVATE dimlet_e2e_support)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_dependencies(${name} dimlet dimlet_e2e_dragsource)
+    add_dependencies(${name} dimlet dimlet_e2e_dragsource dimlet_e2e_picturewindow)
     add_test(NAME ${name} COMMAND ${name})
     dimlet_test_environment(${name})
     set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT 480)
