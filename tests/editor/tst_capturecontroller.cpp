@@ -182,9 +182,6 @@ void TestCaptureController::paste_data()
 
     QImage shot(40, 30, QImage::Format_RGB32);
     shot.fill(QColor(20, 90, 200));
-    QByteArray hugePng = pngBytes(shot);
-    // The header claims one row more than the largest canvas; decoding it would take 1 GiB.
-    hugePng.replace(16, 8, QByteArray::fromHex("0000400100004000"));
     const QString file = QUrl::fromLocalFile(picture(QStringLiteral("dropped.png"))).toString();
 
     QTest::newRow("png picture") << "image/png" << pngBytes(shot) << true
@@ -197,7 +194,6 @@ void TestCaptureController::paste_data()
         << "text/uri-list" << QByteArray("https://example.invalid/a.png\r\n") << false << QString();
     QTest::newRow("png bytes that are no picture")
         << "image/png" << QByteArray(400, 'x') << true << QString();
-    QTest::newRow("picture too large to decode") << "image/png" << hugePng << true << QString();
 }
 
 void TestCaptureController::paste()
