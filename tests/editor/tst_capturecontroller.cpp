@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "canvas/dlgraphicsview.h"
 #include "capture/capturedelay.h"
 #include "settings/preferences.h"
 #include "testableeditor.h"
@@ -90,6 +91,7 @@ private slots:
     void copyTexts_data();
     void copyTexts();
     void copyImageFollowsTheEmptyState();
+    void keysStayWithTheCommentEditor();
     void paste_data();
     void paste();
     void delayPreference_data();
@@ -171,6 +173,37 @@ void TestCaptureController::copyImageFollowsTheEmptyState()
     action("actionCopy_Image")->trigger();
     // The marks are drawn in: the export, not the bare picture.
     QCOMPARE(pixels(QApplication::clipboard()->image()), pixels(editor->buildExportImage()));
+}
+
+// While a comment's text is edited, Ctrl+V and Ctrl+C are the text field's, even when Paste
+// and Copy could act.
+void TestCaptureController::keysStayWithTheCommentEditor()
+{
+    editor->openFile(picture(QStringLiteral("orange.png")));
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+    DLGraphicsItem *comment
+        = DLGraphicsItem::create(MarkComments, {30, 30}, {90, 90}, "note", -1.0);
+    editor->canvasScene()->addItem(comment);
+    comment->setSelected(true);
+    auto *mime = new QMimeData;
+    mime->setImageData(QImage(QStringLiteral(":/DL/images/DLAppIcon16.png")));
+    QApplication::clipboard()->setMimeData(mime);
+
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    action("actionComment")->trigger();
+    editor->canvasView()->setFocus();
+    editor->canvasScene()->beginCommentEditing(comment->text(), comment);
+    QVERIFY(action("actionCopy")->isEnabled() && action("actionPaste")->isEnabled());
+    for (char key : {'t', 'y', 'p', 'e', 'd'})
+        QTest::keyClick(editor->windowHandle(), key);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("orange.png"));
+    QVERIFY2(QApplication::clipboard()->text().startsWith("typed"),
+        qPrintable(QApplication::clipboard()->text()));
 }
 
 void TestCaptureController::paste_data()
