@@ -6,7 +6,6 @@
 #include "testableeditor.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -15,15 +14,14 @@
 #include <QDBusVirtualObject>
 #include <QMimeData>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
 const QString portalName = QStringLiteral("org.freedesktop.portal.Desktop");
 
-// The desktop portal's screenshot interface as a stand-in on a private bus: every request is
-// answered at once with the response code and file URI the test chose.
+// The desktop portal's screenshot interface, answering every request at once with the
+// response code and file URI the test chose.
 class StandInPortal : public QDBusVirtualObject
 {
 public:
@@ -33,16 +31,12 @@ public:
     QString introspect(const QString &) const override { return QString(); }
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
     {
-        if (message.member() != QLatin1String("Screenshot"))
-            return false;
         const QVariantMap options = qdbus_cast<QVariantMap>(message.arguments().value(1));
         const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                                    .arg(message.service().mid(1).replace('.', '_'),
                                        options.value(QStringLiteral("handle_token")).toString());
         connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
-        QVariantMap results;
-        if (!uri.isEmpty())
-            results.insert(QStringLiteral("uri"), uri);
+        const QVariantMap results {{QStringLiteral("uri"), uri}};
         connection.send(
             QDBusMessage::createSignal(handle, QStringLiteral("org.freedesktop.portal.Request"),
                 QStringLiteral("Response"))
@@ -51,21 +45,13 @@ public:
     }
 };
 
-QByteArray pngBytes(const QImage &image)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
-}
-
 QImage pixels(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 } // namespace
 
-// The capture, clipboard and delay actions on a real editor, through the actions a user picks.
+// The capture, clipboard and delay actions on a real editor, picked as a user picks them.
 class TestCaptureController : public QObject
 {
     Q_OBJECT
@@ -83,17 +69,28 @@ class TestCaptureController : public QObject
         image.save(files.filePath(name));
         return files.filePath(name);
     }
+    DLGraphicsItem *addMark(int type, QPointF p1, QPointF p2, double z, const QString &text = {})
+    {
+        DLGraphicsItem *mark = DLGraphicsItem::create(type, p1, p2, text, -1.0);
+        mark->setZValue(z);
+        editor->canvasScene()->addItem(mark);
+        return mark;
+    }
 
 private slots:
     void initTestCase();
-    void init() { editor = std::make_unique<TestableEditor>(); }
+    void init()
+    {
+        editor = std::make_unique<TestableEditor>();
+        editor->openFile(picture(QStringLiteral("orange.png")));
+    }
     void cleanup() { editor.reset(); }
     void copyTexts_data();
     void copyTexts();
-    void copyImageFollowsTheEmptyState();
+    void copyImageNeedsAPicture();
     void keysStayWithTheCommentEditor();
-    void paste_data();
-    void paste();
+    void pasteUnusable_data();
+    void pasteUnusable();
     void delayPreference_data();
     void delayPreference();
     void captureThroughPortal_data();
@@ -114,84 +111,62 @@ void TestCaptureController::initTestCase()
     QVERIFY(portalBus.registerVirtualObject(
         QStringLiteral("/org/freedesktop/portal/desktop"), &portal));
     QVERIFY(portalBus.registerService(portalName));
+    QFile notes(files.filePath("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a picture") > 0);
 }
 
 void TestCaptureController::copyTexts_data()
 {
-    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("all");
     QTest::addColumn<QString>("expected");
 
-    // Marks by index: 0 length, 1 rectangle, 2 colour pick, 3 comment; stacked 1, 3, 0, 2.
-    QTest::newRow("one length") << QList<int> {0} << "201";
-    QTest::newRow("all four, lowest in the stack first")
-        << QList<int> {0, 1, 2, 3} << "278,108(281x96)\nnote one\nnote two\n201\nFF8000";
-    QTest::newRow("nothing selected leaves Copy disabled") << QList<int>() << QString();
+    QTest::newRow("each kind, lowest in the stack first, not in creation order")
+        << true << "278,108(281x96)\nnote one\nnote two\n201\nFF8000";
+    QTest::newRow("nothing selected leaves Copy disabled") << false << QString();
 }
 
 void TestCaptureController::copyTexts()
 {
-    QFETCH(QList<int>, selected);
+    QFETCH(bool, all);
     QFETCH(QString, expected);
 
-    editor->openFile(picture(QStringLiteral("orange.png")));
-    const struct
-    {
-        int type;
-        QPointF p1, p2;
-        QString text;
-        double z;
-    } marks[] = {{MarkLength, {10, 10}, {210, 10}, {}, 3},
-        {MarkRect, {278, 108}, {558, 203}, {}, 1}, {MarkColorPick, {20, 20}, {60, 60}, {}, 4},
-        {MarkComments, {30, 30}, {90, 90}, "note one\nnote two", 2}};
-    QList<DLGraphicsItem *> items;
-    for (const auto &mark : marks) {
-        DLGraphicsItem *item = DLGraphicsItem::create(mark.type, mark.p1, mark.p2, mark.text, -1.0);
-        item->setZValue(mark.z);
-        editor->canvasScene()->addItem(item);
-        items << item;
-    }
+    const QList<DLGraphicsItem *> marks {addMark(MarkLength, {10, 10}, {210, 10}, 3),
+        addMark(MarkRect, {278, 108}, {558, 203}, 1), addMark(MarkColorPick, {20, 20}, {60, 60}, 4),
+        addMark(MarkComments, {30, 30}, {90, 90}, 2, "note one\nnote two")};
     QApplication::clipboard()->setText(QStringLiteral("before"));
     editor->show();
     QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
-    // As a Ctrl+click does, each selection keeps the others.
+    // As with Ctrl+click, each selection keeps the others.
     QTest::keyPress(editor->windowHandle(), Qt::Key_Control, Qt::ControlModifier);
-    for (int index : selected)
-        items.at(index)->setSelected(true);
+    for (DLGraphicsItem *mark : marks)
+        mark->setSelected(all);
     QTest::keyRelease(editor->windowHandle(), Qt::Key_Control, Qt::ControlModifier);
 
-    QCOMPARE(action("actionCopy")->isEnabled(), !expected.isEmpty());
+    QCOMPARE(action("actionCopy")->isEnabled(), all);
     action("actionCopy")->trigger();
-    QCOMPARE(QApplication::clipboard()->text(), expected.isEmpty() ? "before" : expected);
+    QCOMPARE(QApplication::clipboard()->text(), all ? expected : "before");
 }
 
-void TestCaptureController::copyImageFollowsTheEmptyState()
+void TestCaptureController::copyImageNeedsAPicture()
 {
-    QVERIFY(!action("actionCopy_Image")->isEnabled());
-    editor->openFile(picture(QStringLiteral("orange.png")));
-    editor->canvasScene()->addItem(DLGraphicsItem::create(MarkRect, {20, 20}, {80, 60}, {}, -1.0));
     QVERIFY(action("actionCopy_Image")->isEnabled());
-    action("actionCopy_Image")->trigger();
-    // The marks are drawn in: the export, not the bare picture.
-    QCOMPARE(pixels(QApplication::clipboard()->image()), pixels(editor->buildExportImage()));
+    editor = std::make_unique<TestableEditor>();
+    QVERIFY(!action("actionCopy_Image")->isEnabled());
 }
 
 // While a comment's text is edited, Ctrl+V and Ctrl+C are the text field's, even when Paste
 // and Copy could act.
 void TestCaptureController::keysStayWithTheCommentEditor()
 {
-    editor->openFile(picture(QStringLiteral("orange.png")));
     editor->show();
-    QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
-    DLGraphicsItem *comment
-        = DLGraphicsItem::create(MarkComments, {30, 30}, {90, 90}, "note", -1.0);
-    editor->canvasScene()->addItem(comment);
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    DLGraphicsItem *comment = addMark(MarkComments, {30, 30}, {90, 90}, 1, "note");
     comment->setSelected(true);
     auto *mime = new QMimeData;
     mime->setImageData(QImage(QStringLiteral(":/DL/images/DLAppIcon16.png")));
     QApplication::clipboard()->setMimeData(mime);
 
-    editor->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
     action("actionComment")->trigger();
     editor->canvasView()->setFocus();
     editor->canvasScene()->beginCommentEditing(comment->text(), comment);
@@ -206,35 +181,26 @@ void TestCaptureController::keysStayWithTheCommentEditor()
         qPrintable(QApplication::clipboard()->text()));
 }
 
-void TestCaptureController::paste_data()
+void TestCaptureController::pasteUnusable_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("title"); // a pattern; empty when a message says why not
 
-    QImage shot(40, 30, QImage::Format_RGB32);
-    shot.fill(QColor(20, 90, 200));
-    const QString file = QUrl::fromLocalFile(picture(QStringLiteral("dropped.png"))).toString();
-
-    QTest::newRow("png picture") << "image/png" << pngBytes(shot) << true
-                                 << "Pasted ....-..-.. ..-..-..\\.png";
-    QTest::newRow("file list opens its first accepted file")
-        << "text/uri-list" << QString("file:///nowhere/notes.txt\r\n" + file + "\r\n").toUtf8()
-        << true << "dropped\\.png";
-    QTest::newRow("text only") << "text/plain" << QByteArray("hello") << false << QString();
+    QTest::newRow("text only") << "text/plain" << QByteArray("hello") << false;
     QTest::newRow("remote address")
-        << "text/uri-list" << QByteArray("https://example.invalid/a.png\r\n") << false << QString();
-    QTest::newRow("png bytes that are no picture")
-        << "image/png" << QByteArray(400, 'x') << true << QString();
+        << "text/uri-list" << QByteArray("https://example.invalid/a.png\r\n") << false;
+    QTest::newRow("file of a kind a drop refuses")
+        << "text/uri-list" << QUrl::fromLocalFile(files.filePath("notes.txt")).toEncoded() << false;
+    // Offered as a picture, so Paste is there; decoding fails and says so.
+    QTest::newRow("png bytes that are no picture") << "image/png" << QByteArray(400, 'x') << true;
 }
 
-void TestCaptureController::paste()
+void TestCaptureController::pasteUnusable()
 {
     QFETCH(QString, format);
     QFETCH(QByteArray, data);
     QFETCH(bool, enabled);
-    QFETCH(QString, title);
 
     auto *mime = new QMimeData;
     mime->setData(format, data);
@@ -244,17 +210,8 @@ void TestCaptureController::paste()
         return;
     PromptRecorder prompts;
     action("actionPaste")->trigger();
-    if (title.isEmpty()) {
-        QCOMPARE(prompts.texts().size(), 1);
-        QCOMPARE(editor->windowTitle(), QStringLiteral("Dimlet"));
-        return;
-    }
-    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(title))
-                 .match(editor->windowTitle())
-                 .hasMatch(),
-        qPrintable(editor->windowTitle()));
-    if (format == QLatin1String("image/png"))
-        QCOMPARE(pixels(editor->buildExportImage()), pixels(QImage::fromData(data)));
+    QCOMPARE(prompts.texts().size(), 1);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("orange.png"));
 }
 
 void TestCaptureController::delayPreference_data()
@@ -263,7 +220,6 @@ void TestCaptureController::delayPreference_data()
     QTest::addColumn<int>("seconds");
 
     QTest::newRow("five") << "5" << 5;
-    QTest::newRow("two") << "2" << 2;
     QTest::newRow("a number not offered") << "3" << 0;
     QTest::newRow("garbage") << "soon" << 0;
 }
@@ -293,19 +249,13 @@ void TestCaptureController::captureThroughPortal_data()
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QString>("message"); // empty when the capture opens
 
-    const QString shot
-        = QUrl::fromLocalFile(picture(QStringLiteral("portal.png"), Qt::blue)).toString();
-    QFile text(files.filePath(QStringLiteral("notes.txt")));
-    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
-    const QString notes = QUrl::fromLocalFile(text.fileName()).toString();
-
+    const QString shot = QUrl::fromLocalFile(picture("portal.png", Qt::blue)).toString();
+    const QString notes = QUrl::fromLocalFile(files.filePath("notes.txt")).toString();
     QTest::newRow("the portal's picture opens") << "wayland" << true << 0u << shot << QString();
     QTest::newRow("cancelled") << "wayland" << true << 1u << shot << "cancelled";
-    QTest::newRow("a file that is no picture")
-        << "wayland" << true << 0u << notes << "could not be read";
+    QTest::newRow("no picture there") << "wayland" << true << 0u << notes << "could not be read";
     QTest::newRow("a remote address") << "wayland" << true << 0u << "https://example.invalid/a.png"
                                       << "did not take";
-    QTest::newRow("no address") << "wayland" << true << 0u << QString() << "did not take";
     QTest::newRow("no portal") << "wayland" << false << 0u << shot << "not available";
     QTest::newRow("neither X11 nor Wayland") << "tty" << true << 0u << shot << "on this desktop";
 }
@@ -326,27 +276,21 @@ void TestCaptureController::captureThroughPortal()
     portal.response = response;
     portal.uri = uri;
     qputenv("XDG_SESSION_TYPE", session.toUtf8());
-    setCaptureDelaySeconds(0);
-    const QString before = picture(QStringLiteral("before.png"));
-    editor->openFile(before);
-    editor->show();
     PromptRecorder prompts;
-
     action("actionCapture_Screen")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(editor->isVisible()
-            && (editor->windowTitle() != "before.png" || !prompts.texts().isEmpty()),
+            && (editor->windowTitle() != "orange.png" || !prompts.texts().isEmpty()),
         10000);
     qunsetenv("XDG_SESSION_TYPE");
     portalBus.registerService(portalName);
-    if (message.isEmpty()) {
-        QVERIFY(editor->windowTitle().startsWith(QLatin1String("Screenshot ")));
-        QCOMPARE(pixels(editor->buildExportImage()), pixels(QImage(QUrl(uri).toLocalFile())));
-    } else {
-        QCOMPARE(prompts.texts().size(), 1);
+
+    const QString opened
+        = message.isEmpty() ? QUrl(uri).toLocalFile() : files.filePath("orange.png");
+    QCOMPARE(pixels(editor->buildExportImage()), pixels(QImage(opened)));
+    QCOMPARE(editor->windowTitle().startsWith("Screenshot "), message.isEmpty());
+    QCOMPARE(prompts.texts().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
         QVERIFY2(prompts.texts().first().contains(message), qPrintable(prompts.texts().first()));
-        QCOMPARE(editor->windowTitle(), QStringLiteral("before.png"));
-        QCOMPARE(pixels(editor->buildExportImage()), pixels(QImage(before)));
-    }
 }
 
 DIMLET_TEST_MAIN(TestCaptureController)
