@@ -29,6 +29,7 @@ constexpr int repaintMilliseconds = 300;
 DLCaptureController::DLCaptureController(DLEditor *editor)
     : QObject(editor)
     , editor(editor)
+    , scene(editor->canvasScene())
     , grabber(new ScreenGrabber(this))
 {
     connect(grabber, &ScreenGrabber::grabbed, this, &DLCaptureController::onGrabbed);
@@ -40,8 +41,7 @@ DLCaptureController::DLCaptureController(DLEditor *editor)
     saveAsAction = editor->findChild<QAction *>(QStringLiteral("actionSave_As"));
     if (saveAsAction)
         connect(saveAsAction, &QAction::changed, this, &DLCaptureController::updateCopyImageAction);
-    connect(editor->canvasScene(), &QGraphicsScene::selectionChanged, this,
-        &DLCaptureController::updateCopyAction);
+    connect(scene, &QGraphicsScene::selectionChanged, this, &DLCaptureController::updateCopyAction);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
         &DLCaptureController::updatePasteAction);
     updateCopyAction();
@@ -169,7 +169,7 @@ void DLCaptureController::openPicture(
 
 void DLCaptureController::copyTexts()
 {
-    const QString texts = selectedMarkTexts(editor->canvasScene());
+    const QString texts = selectedMarkTexts(scene);
     if (!texts.isEmpty())
         QApplication::clipboard()->setText(texts);
 }
@@ -202,7 +202,8 @@ void DLCaptureController::updateCopyAction()
 {
     if (!copyAction)
         return;
-    const QList<QGraphicsItem *> selected = editor->canvasScene()->selectedItems();
+    // Also called while the window is being torn down and its scene empties itself.
+    const QList<QGraphicsItem *> selected = scene->selectedItems();
     copyAction->setEnabled(std::any_of(selected.cbegin(), selected.cend(),
         [](const QGraphicsItem *item) { return isMarkItemType(item->type()); }));
 }

@@ -7,6 +7,7 @@
 
 class QAction;
 class QActionGroup;
+class QGraphicsScene;
 class QMenu;
 class DLEditor;
 class RegionSelector;
@@ -46,6 +47,7 @@ private:
     bool acceptsFile(const QString &path) const;
 
     DLEditor *editor;
+    QGraphicsScene *scene;
     ScreenGrabber *grabber;
     QPointer<RegionSelector> selector;
     QAction *copyAction = nullptr;
