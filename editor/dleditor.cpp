@@ -4,6 +4,7 @@
 #include "app/version.h"
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
+#include "dlcapturecontroller.h"
 #include "editorfileflows.h"
 #include "editorstyle.h"
 #include "marks/dlgraphicsitemrenderer.h"
@@ -62,6 +63,7 @@ DLEditor::DLEditor(QWidget *parent)
     setWindowTitle(productName());
     setEmptyState(true);
     ui->actionFinish_Edit->setEnabled(false);
+    new DLCaptureController(this);
 }
 
 DLEditor::~DLEditor() = default;

@@ -11,6 +11,7 @@ inline const QString MacProfile = QStringLiteral("dl_mac_profile");
 inline const QString Background = QStringLiteral("dl_background");
 inline const QString FlipY = QStringLiteral("dl_flipY");
 inline const QString AppLanguage = QStringLiteral("app_language");
+inline const QString CaptureDelay = QStringLiteral("capture_delay");
 } // namespace PrefKey
 
 // Where preferences.ini lives; computed afresh on every call.

@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>Bereich aufnehmen</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>Aufnahmeverzögerung</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 Sekunden</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 Sekunden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>Das Bild konnte nicht im temporären Ordner abgelegt werden.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>Die Zwischenablage enthält kein Bild und keine Datei, die sich öffnen lässt.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>unten links</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>Der Bildschirm kann nicht aufgenommen werden: Es gibt keinen Sitzungsbus des Desktops.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>Der Bildschirm kann nicht aufgenommen werden: Der Bildschirmfoto-Dienst des Desktops ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>Das Bildschirmfoto wurde abgebrochen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>Der Bildschirmfoto-Dienst des Desktops hat kein Bildschirmfoto aufgenommen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>Der Bildschirmfoto-Dienst des Desktops hat nicht geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Der Bildschirm konnte nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>Auf diesem Desktop kann der Bildschirm nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>Das Bildschirmfoto des Bildschirmfoto-Dienstes konnte nicht gelesen werden.</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>Capture Region</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>Capture Screen</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>Capture Delay</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>No Delay</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 Seconds</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 Seconds</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copy Image</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>The picture could not be kept in the temporary folder.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>The clipboard holds no picture or file that can be opened.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>bottom left</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>The screen cannot be captured: there is no desktop session bus.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>The screenshot was cancelled. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>The desktop&apos;s screenshot service did not take a screenshot.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>The desktop&apos;s screenshot service did not answer.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>The screen could not be captured.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>The screen cannot be captured on this desktop.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>The screenshot from the desktop&apos;s screenshot service could not be read.</translation>
     </message>
 </context>
 </TS>

@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>Capturar región</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>Capturar pantalla</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>Retardo de captura</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>Sin retardo</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 segundos</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>No se pudo guardar la imagen en la carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>El portapapeles no contiene ninguna imagen ni archivo que se pueda abrir.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>abajo izquierda</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>No se puede capturar la pantalla: no hay bus de sesión del escritorio.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>No se puede capturar la pantalla: el servicio de capturas del escritorio no está disponible.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>La captura de pantalla se canceló. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>El servicio de capturas del escritorio no hizo ninguna captura.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>El servicio de capturas del escritorio no respondió.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>No se pudo capturar la pantalla.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>En este escritorio no se puede capturar la pantalla.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>No se pudo leer la captura del servicio de capturas del escritorio.</translation>
     </message>
 </context>
 </TS>

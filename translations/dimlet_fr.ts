@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>Capturer une zone</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>Capturer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>Délai de capture</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>Sans délai</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 secondes</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 secondes</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>L&apos;image n&apos;a pas pu être conservée dans le dossier temporaire.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>Le presse-papiers ne contient aucune image ni aucun fichier pouvant être ouvert.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>bas à gauche</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>Impossible de capturer l&apos;écran : il n&apos;y a pas de bus de session du bureau.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>Impossible de capturer l&apos;écran : le service de capture d&apos;écran du bureau n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>La capture d&apos;écran a été annulée. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>Le service de capture d&apos;écran du bureau n&apos;a pris aucune capture.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>Le service de capture d&apos;écran du bureau n&apos;a pas répondu.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>L&apos;écran n&apos;a pas pu être capturé.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>Impossible de capturer l&apos;écran sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>La capture fournie par le service de capture d&apos;écran du bureau n&apos;a pas pu être lue.</translation>
     </message>
 </context>
 </TS>

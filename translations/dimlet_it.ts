@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>Cattura area</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>Cattura schermo</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>Ritardo di cattura</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 secondi</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 secondi</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copia immagine</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>Impossibile conservare l&apos;immagine nella cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>Gli appunti non contengono immagini o file che si possano aprire.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>basso a sinistra</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>Impossibile catturare lo schermo: non c&apos;è un bus di sessione del desktop.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>Impossibile catturare lo schermo: il servizio di screenshot del desktop non è disponibile.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>Lo screenshot è stato annullato. Non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>Il servizio di screenshot del desktop non ha acquisito alcuno screenshot.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>Il servizio di screenshot del desktop non ha risposto.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Impossibile catturare lo schermo.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>Su questo desktop non è possibile catturare lo schermo.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>Impossibile leggere lo screenshot fornito dal servizio di screenshot del desktop.</translation>
     </message>
 </context>
 </TS>

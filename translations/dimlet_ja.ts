@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>範囲をキャプチャ</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>画面をキャプチャ</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>キャプチャの遅延</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>遅延なし</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 秒</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>画像をコピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>画像を一時フォルダーに保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>クリップボードに開ける画像やファイルがありません。</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>左下</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>画面をキャプチャできません：デスクトップのセッションバスがありません。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>画面をキャプチャできません：デスクトップのスクリーンショットサービスを利用できません。</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>スクリーンショットはキャンセルされました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>デスクトップのスクリーンショットサービスがスクリーンショットを撮影しませんでした。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>デスクトップのスクリーンショットサービスから応答がありませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>画面をキャプチャできませんでした。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>このデスクトップでは画面をキャプチャできません。</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>デスクトップのスクリーンショットサービスから受け取ったスクリーンショットを読み込めませんでした。</translation>
     </message>
 </context>
 </TS>

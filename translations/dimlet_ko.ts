@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>영역 캡처</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>캡처 지연</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>지연 없음</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2초</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5초</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>이미지 복사</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>붙여넣기</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>임시 폴더에 그림을 보관할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>클립보드에 열 수 있는 그림이나 파일이 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>왼쪽 아래</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>화면을 캡처할 수 없습니다: 데스크톱 세션 버스가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>화면을 캡처할 수 없습니다: 데스크톱의 스크린샷 서비스를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>스크린샷이 취소되었습니다. 아무것도 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>데스크톱의 스크린샷 서비스가 스크린샷을 찍지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>데스크톱의 스크린샷 서비스가 응답하지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>화면을 캡처할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>이 데스크톱에서는 화면을 캡처할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>데스크톱의 스크린샷 서비스에서 받은 스크린샷을 읽을 수 없습니다.</translation>
     </message>
 </context>
 </TS>

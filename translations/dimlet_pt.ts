@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>Capturar região</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>Capturar tela</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>Atraso da captura</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>Sem atraso</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 segundos</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>Não foi possível guardar a imagem na pasta temporária.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>A área de transferência não contém nenhuma imagem ou arquivo que possa ser aberto.</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>inf. esquerdo</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>Não é possível capturar a tela: não há barramento de sessão da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>Não é possível capturar a tela: o serviço de captura de tela da área de trabalho não está disponível.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>A captura de tela foi cancelada. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>O serviço de captura de tela da área de trabalho não fez nenhuma captura.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>O serviço de captura de tela da área de trabalho não respondeu.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Não foi possível capturar a tela.</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>Nesta área de trabalho não é possível capturar a tela.</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>Não foi possível ler a captura do serviço de captura de tela da área de trabalho.</translation>
     </message>
 </context>
 </TS>

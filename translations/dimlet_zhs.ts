@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>截取区域</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>截取屏幕</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>截图延时</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>不延时</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 秒</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>复制图像</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>无法将图像保存到临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>剪贴板中没有可以打开的图像或文件。</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>左下角</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>无法截取屏幕：没有桌面会话总线。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>无法截取屏幕：桌面的截图服务不可用。</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>截图已取消，未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>桌面的截图服务未能截图。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>桌面的截图服务没有响应。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>无法截取屏幕。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>在此桌面上无法截取屏幕。</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>无法读取桌面截图服务提供的截图。</translation>
     </message>
 </context>
 </TS>

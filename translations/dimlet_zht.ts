@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DLCaptureController</name>
+    <message>
+        <source>Capture Region</source>
+        <translation>擷取區域</translation>
+    </message>
+    <message>
+        <source>Capture Screen</source>
+        <translation>擷取螢幕</translation>
+    </message>
+    <message>
+        <source>Capture Delay</source>
+        <translation>擷取延遲</translation>
+    </message>
+    <message>
+        <source>No Delay</source>
+        <translation>不延遲</translation>
+    </message>
+    <message>
+        <source>2 Seconds</source>
+        <translation>2 秒</translation>
+    </message>
+    <message>
+        <source>5 Seconds</source>
+        <translation>5 秒</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Copy Image</source>
+        <translation>複製影像</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>The picture could not be kept in the temporary folder.</source>
+        <translation>無法將影像保存到暫存資料夾。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture or file that can be opened.</source>
+        <translation>剪貼簿中沒有可以開啟的影像或檔案。</translation>
+    </message>
+</context>
+<context>
     <name>DLEditor</name>
     <message>
         <source>Setting</source>
@@ -250,6 +297,44 @@
     <message>
         <source>bottom left</source>
         <translation>左下角</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>The screen cannot be captured: there is no desktop session bus.</source>
+        <translation>無法擷取螢幕：沒有桌面工作階段匯流排。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured: the desktop&apos;s screenshot service is not available.</source>
+        <translation>無法擷取螢幕：桌面的螢幕擷取服務無法使用。</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled. Nothing was changed.</source>
+        <translation>螢幕擷取已取消，未做任何變更。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not take a screenshot.</source>
+        <translation>桌面的螢幕擷取服務未能擷取畫面。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot service did not answer.</source>
+        <translation>桌面的螢幕擷取服務沒有回應。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>無法擷取螢幕。</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured on this desktop.</source>
+        <translation>在此桌面上無法擷取螢幕。</translation>
+    </message>
+    <message>
+        <source>The screenshot from the desktop&apos;s screenshot service could not be read.</source>
+        <translation>無法讀取桌面螢幕擷取服務提供的擷圖。</translation>
     </message>
 </context>
 </TS>
