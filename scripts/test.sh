@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${DIMLET_BUILD_DIR:-$root/build}"
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" --package
 "$root/scripts/build.sh"
 
 sanitized=0

@@ -90,3 +90,11 @@ endif()
 add_test(NAME install_tree
     COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DSOURCE=${CMAKE_SOURCE_DIR}
             -DWORK=${CMAKE_BINARY_DIR}/install-check -P ${CMAKE_SOURCE_DIR}/tests/desktop/checkinstall.cmake)
+
+# Builds the Debian package from a copy of the tree, checks it with lintian and runs the
+# packaged renderer. It compiles everything again with both cores, so it has them to itself.
+if(NOT DIMLET_SANITIZE)
+    add_test(NAME package COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/checkpackage.sh)
+    set_tests_properties(package PROPERTIES LABELS package TIMEOUT 1500 SKIP_RETURN_CODE 77
+        PROCESSORS 2 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endif()

@@ -19,7 +19,10 @@ foreach(path
         share/applications/app.dimlet.Dimlet.desktop
         share/mime/packages/app.dimlet.Dimlet.xml
         share/metainfo/app.dimlet.Dimlet.metainfo.xml
-        share/dbus-1/services/app.dimlet.Dimlet.service)
+        share/dbus-1/services/app.dimlet.Dimlet.service
+        share/man/man1/dimlet.1
+        share/man/man1/dimlet-render.1
+        share/man/man1/dimlet-thumbnailer.1)
     if(NOT EXISTS ${prefix}/${path})
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
