@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Dimlet needs to build, run and test, only those missing.
+# Installs the Debian packages Dimlet needs to build, run and test, only those missing;
+# with --package also the tools that build and check the Debian package.
 set -euo pipefail
 
 packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-dev-tools qttranslations5-l10n
           libx11-dev fonts-liberation fonts-noto-cjk xvfb xauth xdotool xclip dbus-daemon libglib2.0-bin desktop-file-utils appstream)
+if [ "${1:-}" = --package ]; then
+    packages+=(dpkg-dev debhelper lintian)
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -12,7 +12,8 @@ set(id app.dimlet.Dimlet)
 foreach(path bin/dimlet lib/dimlet/dimlet bin/dimlet-render lib/dimlet/dimlet-render
         bin/dimlet-thumbnailer lib/dimlet/dimlet-thumbnailer share/applications/${id}.desktop
         share/metainfo/${id}.metainfo.xml share/mime/packages/${id}.xml
-        share/dbus-1/services/${id}.service)
+        share/dbus-1/services/${id}.service share/thumbnailers/dimlet.thumbnailer
+        share/man/man1/dimlet.1 share/man/man1/dimlet-render.1 share/man/man1/dimlet-thumbnailer.1)
     if(NOT EXISTS ${prefix}/${path})
         message(FATAL_ERROR "missing after install: ${path}")
     endif()
