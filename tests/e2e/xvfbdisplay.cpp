@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -55,6 +56,17 @@ void XvfbDisplay::stop()
         }
     }
     server.reset();
+}
+
+bool XvfbDisplay::setResources(const QByteArray &resources)
+{
+    if (!connection)
+        return false;
+    XChangeProperty(connection, DefaultRootWindow(connection),
+        XInternAtom(connection, "RESOURCE_MANAGER", False), XA_STRING, 8, PropModeReplace,
+        reinterpret_cast<const unsigned char *>(resources.constData()), resources.size());
+    XSync(connection, False);
+    return true;
 }
 
 QImage XvfbDisplay::grab() const

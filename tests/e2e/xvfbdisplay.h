@@ -24,6 +24,9 @@ public:
 
     // ":N", the value of DISPLAY for programs on this server.
     QString name() const { return QStringLiteral(":%1").arg(number); }
+    // Replaces the server's resource database, where desktops keep their font settings
+    // (e.g. "Xft.dpi:\t120\n"); programs read it when they connect.
+    bool setResources(const QByteArray &resources);
     // The whole screen as it is now; a null image when it cannot be read.
     QImage grab() const;
 
