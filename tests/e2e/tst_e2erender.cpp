@@ -6,8 +6,9 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-// A desktop that asks for 120 dpi: the editor's export of a document and the command line's
-// rendering of it, drawn offscreen, have the same pixels; the canvas keeps the desktop's labels.
+// A desktop that asks for 120 dpi and full hinting: the editor's export of a document and the
+// command line's rendering of it, drawn offscreen, have the same pixels; the canvas keeps the
+// desktop's labels.
 class RenderOnDesktop : public QObject
 {
     Q_OBJECT
@@ -57,9 +58,13 @@ int main(int argc, char *argv[])
     XvfbDisplay display;
     QString error;
     if (!QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()
-        && display.start(QSize(800, 600), &error) && display.setResources("Xft.dpi:\t120\n")) {
+        && display.start(QSize(800, 600), &error)
+        && display.setResources("Xft.dpi:\t120\nXft.hintstyle:\thintfull\n"
+                                "Xft.antialias:\t1\nXft.rgba:\trgb\n")) {
         qputenv("DISPLAY", display.name().toLatin1());
         qputenv("QT_QPA_PLATFORM", "xcb");
+        // Desktops whose font settings the toolkit takes from the resources above.
+        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
     }
     prepareTestEnvironment();
     QApplication app(argc, argv);
