@@ -86,9 +86,10 @@ bool FirstFrameProbe::eventFilter(QObject *watched, QEvent *event)
 
 void FirstFrameProbe::frameComplete()
 {
-    if (!qEnvironmentVariableIsEmpty("PROBE_SMAPS"))
-    {
-        QFile in(QStringLiteral("/proc/self/smaps")), out(qEnvironmentVariable("PROBE_SMAPS"));
+    // Where the memory went, mapping by mapping, for whoever profiles by hand.
+    if (!qEnvironmentVariableIsEmpty("DIMLET_PROBE_SMAPS")) {
+        QFile in(QStringLiteral("/proc/self/smaps"));
+        QFile out(qEnvironmentVariable("DIMLET_PROBE_SMAPS"));
         if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
             out.write(in.readAll());
     }
