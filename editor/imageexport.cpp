@@ -158,25 +158,34 @@ QImage buildExportImage(DLGraphicsScene *scene)
     // A picture that covers every pixel as it is overwrites them all: no fill, and it is copied
     // in instead of blended, since over transparent it leaves exactly its premultiplied pixels.
     const bool copiedIn = coversEveryPixelAsIs(picture);
-    const ExportAt96Dpi fixedDpi(scene);
     QImage composed(size, QImage::Format_ARGB32_Premultiplied);
     if (composed.isNull())
         return QImage();
     preferHugePages(&composed);
     if (!copiedIn)
         composed.fill(Qt::transparent);
-    QPainter painter(&composed);
-    painter.save();
-    if (copiedIn) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        scene->renderMarksTo(&painter);
-    } else {
-        scene->renderTo(&painter);
+    // Keeps the image's own dpi, that of every other image here, so the writer can use its pixels.
+    const int dotsPerMeterX = composed.dotsPerMeterX();
+    const int dotsPerMeterY = composed.dotsPerMeterY();
+    {
+        const ExportAt96Dpi fixedDpi(scene);
+        composed.setDotsPerMeterX(QImage(1, 1, QImage::Format_Mono).dotsPerMeterX());
+        composed.setDotsPerMeterY(QImage(1, 1, QImage::Format_Mono).dotsPerMeterY());
+        QPainter painter(&composed);
+        painter.save();
+        if (copiedIn) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, picture);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            scene->renderMarksTo(&painter);
+        } else {
+            scene->renderTo(&painter);
+        }
+        painter.restore();
+        painter.end();
     }
-    painter.restore();
-    painter.end();
+    composed.setDotsPerMeterX(dotsPerMeterX);
+    composed.setDotsPerMeterY(dotsPerMeterY);
     return composed;
 }
 
