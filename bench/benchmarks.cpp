@@ -8,6 +8,7 @@
 #include "editor/imageexport.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/dlgraphicsitemrenderer.h"
+#include "privatedisplay.h"
 #include "scenefixture.h"
 #include "spawnedchild.h"
 
@@ -38,28 +39,66 @@ double seconds(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
+enum class StartedProgram { Dimlet, BareWindow, BareWidgets };
+
+// The children of one benchmark run: offscreen, or on an X server of the run's own.
+struct ChildPlatform
+{
+    bool onX11 = false;
+    std::unique_ptr<PrivateDisplay> display;
+
+    // False (and the state skipped) when the X server cannot be had.
+    bool prepare(benchmark::State &state)
+    {
+        if (!onX11)
+            return true;
+        display = std::make_unique<PrivateDisplay>();
+        if (!PrivateDisplay::available() || !display->start()) {
+            state.SkipWithError("no Xvfb to run on");
+            return false;
+        }
+        return true;
+    }
+    QMap<QByteArray, QByteArray> environment(const BenchEnvironment &bench) const
+    {
+        QMap<QByteArray, QByteArray> values = bench.childEnvironment();
+        if (onX11) {
+            values.insert("QT_QPA_PLATFORM", "xcb");
+            values.insert("DISPLAY", display->name());
+        }
+        return values;
+    }
+};
+
 // Start-up: from spawning the process to the end of its first painted frame, as the probe
 // style reports it.
-void startUp(benchmark::State &state, BenchEnvironment &environment, bool bare)
+void startUp(
+    benchmark::State &state, BenchEnvironment &environment, StartedProgram started, bool onX11)
 {
+    ChildPlatform platform {onX11, nullptr};
+    if (!platform.prepare(state))
+        return;
     const QSize size = environment.editorWindowSize();
+    const bool bare = started != StartedProgram::Dimlet;
     const QString program = bare ? environment.bareProgram() : environment.dimletProgram();
-    const QStringList arguments = bare ? QStringList {QStringLiteral("window"),
-                                      QString::number(size.width()), QString::number(size.height())}
-                                       : QStringList();
+    const QStringList arguments = bare
+        ? QStringList {started == StartedProgram::BareWindow ? QStringLiteral("window")
+                                                             : QStringLiteral("widgets"),
+            QString::number(size.width()), QString::number(size.height())}
+        : QStringList();
+    const QMap<QByteArray, QByteArray> childEnvironment = platform.environment(environment);
     const int checksBefore = environment.updateChecksSeen();
     int starts = 0;
     for (auto _ : state) {
         ++starts;
-        const qint64 started = monotonicNanoseconds();
-        SpawnedChild child(
-            program, arguments, environment.childEnvironment(), environment.childErrorLog());
+        const qint64 startedAt = monotonicNanoseconds();
+        SpawnedChild child(program, arguments, childEnvironment, environment.childErrorLog());
         const QList<QByteArray> frame = child.waitForLine("frame ", childTimeoutMs).split(' ');
         if (frame.size() != 3 || QSize(frame[1].toInt(), frame[2].toInt()) != size) {
             state.SkipWithError("no frame of the expected size was painted");
             break;
         }
-        state.SetIterationTime(double(frame[0].toLongLong() - started) / 1e9);
+        state.SetIterationTime(double(frame[0].toLongLong() - startedAt) / 1e9);
     }
     if (!bare) {
         state.SetLabel(QStringLiteral("%1 of %2 starts had asked the endpoint")
@@ -71,10 +110,13 @@ void startUp(benchmark::State &state, BenchEnvironment &environment, bool bare)
 
 // Peak memory: the probe opens the picture in dimlet as the desktop would; the bare program
 // decodes it into a pixmap.
-void peakMemory(benchmark::State &state, BenchEnvironment &environment, bool bare)
+void peakMemory(benchmark::State &state, BenchEnvironment &environment, bool bare, bool onX11)
 {
+    ChildPlatform platform {onX11, nullptr};
+    if (!platform.prepare(state))
+        return;
     const QString picture = environment.pictures().screenshot();
-    QMap<QByteArray, QByteArray> childEnvironment = environment.childEnvironment();
+    QMap<QByteArray, QByteArray> childEnvironment = platform.environment(environment);
     if (!bare)
         childEnvironment.insert("DIMLET_PROBE_OPEN", QFile::encodeName(picture));
     const QString program = bare ? environment.bareProgram() : environment.dimletProgram();
@@ -427,8 +469,15 @@ void registerBenchmarks(BenchEnvironment *environment)
             registered->UseManualTime();
     };
     using namespace std::placeholders;
-    add("startup/figure", 2, true, std::bind(startUp, _1, _2, false));
-    add("startup/baseline", 2, true, std::bind(startUp, _1, _2, true));
+    for (const bool onX11 : {false, true}) {
+        const std::string platform = onX11 ? "xcb" : "offscreen";
+        add(("startup-" + platform + "/figure").c_str(), 2, true,
+            std::bind(startUp, _1, _2, StartedProgram::Dimlet, onX11));
+        add(("startup-" + platform + "/baseline").c_str(), 2, true,
+            std::bind(startUp, _1, _2, StartedProgram::BareWindow, onX11));
+        add(("startup-" + platform + "/widgets").c_str(), 2, true,
+            std::bind(startUp, _1, _2, StartedProgram::BareWidgets, onX11));
+    }
     add("open8k/figure", 2, false, std::bind(openPicture, _1, _2, false, false));
     add("open8k/baseline", 2, false, std::bind(openPicture, _1, _2, false, true));
     add("open8k@2x/figure", 2, false, std::bind(openPicture, _1, _2, true, false));
@@ -450,6 +499,11 @@ void registerBenchmarks(BenchEnvironment *environment)
     add("export/synced", 1, true, std::bind(exportPicture, _1, _2, ExportKind::BaselineSynced));
     add("export/default", 1, true,
         std::bind(exportPicture, _1, _2, ExportKind::BaselineDefaultQuality));
-    add("peak/figure", 1, true, std::bind(peakMemory, _1, _2, false));
-    add("peak/baseline", 1, true, std::bind(peakMemory, _1, _2, true));
+    for (const bool onX11 : {false, true}) {
+        const std::string platform = onX11 ? "xcb" : "offscreen";
+        add(("peak-" + platform + "/figure").c_str(), 1, true,
+            std::bind(peakMemory, _1, _2, false, onX11));
+        add(("peak-" + platform + "/baseline").c_str(), 1, true,
+            std::bind(peakMemory, _1, _2, true, onX11));
+    }
 }

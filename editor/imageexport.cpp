@@ -4,7 +4,11 @@
 
 #include "canvas/dlgraphicsscene.h"
 #include "deployment.h"
+#include "marks/dlgraphicsitem.h"
+#include "marks/dlgraphicsitemrenderer.h"
+#include "marks/labelimagecache.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -80,6 +84,57 @@ void preferHugePages(QImage *image)
     Q_UNUSED(image);
 #endif
 }
+// Label text is sized in points, so its pixels follow the dpi the desktop asks for (Xft.dpi on
+// X11). The command line draws at 96 dpi; an export laid out and drawn at 96 dpi too is the same
+// picture wherever it is made. The canvas keeps the desktop's dpi: it is laid out again after.
+class ExportAt96Dpi
+{
+public:
+    explicit ExportAt96Dpi(DLGraphicsScene *scene)
+        : m_scene(scene)
+        , m_active(!QCoreApplication::testAttribute(Qt::AA_Use96Dpi)
+              && QImage(1, 1, QImage::Format_ARGB32_Premultiplied).logicalDpiY() != 96)
+    {
+        if (!m_active)
+            return;
+        m_screenFont = DLGraphicsItemRenderer::labelFont();
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true);
+        // A copy would keep the dpi the original was made at; a font for a device takes its dpi.
+        const QImage at96Dpi(1, 1, QImage::Format_ARGB32_Premultiplied);
+        relayout(QFont(m_screenFont, &at96Dpi));
+    }
+    ~ExportAt96Dpi()
+    {
+        if (!m_active)
+            return;
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+        relayout(m_screenFont);
+    }
+    ExportAt96Dpi(const ExportAt96Dpi &) = delete;
+    ExportAt96Dpi &operator=(const ExportAt96Dpi &) = delete;
+
+private:
+    void relayout(const QFont &font)
+    {
+        DLGraphicsItemRenderer::setLabelFont(font);
+        // Cached label pictures are keyed by the font's name and size, not by its dpi.
+        LabelImageCache::instance().clear();
+        const QList<QGraphicsItem *> all = m_scene->items();
+        for (QGraphicsItem *item : all) {
+            auto *mark = dynamic_cast<DLGraphicsItem *>(item);
+            if (!mark)
+                continue;
+            QPointF first, second;
+            mark->points(&first, &second);
+            mark->setText(mark->text());
+            mark->setPoints(first, second);
+        }
+    }
+
+    DLGraphicsScene *m_scene;
+    bool m_active;
+    QFont m_screenFont;
+};
 } // namespace
 
 // Writing to a device, the writer cannot guess the format from a file name.
@@ -109,18 +164,28 @@ QImage buildExportImage(DLGraphicsScene *scene)
     preferHugePages(&composed);
     if (!copiedIn)
         composed.fill(Qt::transparent);
-    QPainter painter(&composed);
-    painter.save();
-    if (copiedIn) {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, picture);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        scene->renderMarksTo(&painter);
-    } else {
-        scene->renderTo(&painter);
+    // Keeps the image's own dpi, that of every other image here, so the writer can use its pixels.
+    const int dotsPerMeterX = composed.dotsPerMeterX();
+    const int dotsPerMeterY = composed.dotsPerMeterY();
+    {
+        const ExportAt96Dpi fixedDpi(scene);
+        composed.setDotsPerMeterX(QImage(1, 1, QImage::Format_Mono).dotsPerMeterX());
+        composed.setDotsPerMeterY(QImage(1, 1, QImage::Format_Mono).dotsPerMeterY());
+        QPainter painter(&composed);
+        painter.save();
+        if (copiedIn) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(0, 0, picture);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            scene->renderMarksTo(&painter);
+        } else {
+            scene->renderTo(&painter);
+        }
+        painter.restore();
+        painter.end();
     }
-    painter.restore();
-    painter.end();
+    composed.setDotsPerMeterX(dotsPerMeterX);
+    composed.setDotsPerMeterY(dotsPerMeterY);
     return composed;
 }
 

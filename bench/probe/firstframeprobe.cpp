@@ -86,6 +86,13 @@ bool FirstFrameProbe::eventFilter(QObject *watched, QEvent *event)
 
 void FirstFrameProbe::frameComplete()
 {
+    // Where the memory went, mapping by mapping, for whoever profiles by hand.
+    if (!qEnvironmentVariableIsEmpty("DIMLET_PROBE_SMAPS")) {
+        QFile in(QStringLiteral("/proc/self/smaps"));
+        QFile out(qEnvironmentVariable("DIMLET_PROBE_SMAPS"));
+        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+            out.write(in.readAll());
+    }
     if (!m_openPath.isEmpty())
         reportAndExit("peak " + peakResidentKilobytes());
     reportAndExit("frame " + QByteArray::number(monotonicNanoseconds()) + ' '
