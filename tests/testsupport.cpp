@@ -9,38 +9,18 @@
 void prepareTestEnvironment()
 {
     for (const char *name :
-        {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        const QString dir = qEnvironmentVariable(name);
-        if (!dir.isEmpty())
-            QDir().mkpath(dir);
-    }
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) {
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+        {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        QDir().mkpath(qEnvironmentVariable(name));
+    QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     initDimletResources();
     initMarkPalette();
 }
 
 PromptRecorder::PromptRecorder(QMessageBox::StandardButton answer)
-    : m_answer(answer)
-{
-    m_previous = setPromptAnswerer([this](const UserPrompt &prompt) {
+    : m_previous(setPromptAnswerer([this, answer](const UserPrompt &prompt) {
         m_prompts.append(prompt);
-        return m_answer;
-    });
-}
-
-PromptRecorder::~PromptRecorder()
+        return answer;
+    }))
 {
-    setPromptAnswerer(m_previous);
-}
-
-QStringList PromptRecorder::texts() const
-{
-    QStringList result;
-    for (const UserPrompt &prompt : m_prompts)
-        result << prompt.text;
-    return result;
 }

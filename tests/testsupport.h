@@ -6,37 +6,39 @@
 #include <QStringList>
 #include <QTest>
 
-// Prepares the private test home (made by ctest's environment), the embedded
-// resources and the mark palette, as main() does for the program.
+// Makes ctest's private test home and sets up resources and the mark palette as main() does.
 void prepareTestEnvironment();
 
-// Answers every message box and question instead of a human and remembers
-// what was asked. Installed for the lifetime of the object.
+// Answers every message box and question instead of a human and remembers what was asked.
 class PromptRecorder
 {
 public:
     explicit PromptRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok);
-    ~PromptRecorder();
-
-    void setAnswer(QMessageBox::StandardButton answer) { m_answer = answer; }
+    ~PromptRecorder() { setPromptAnswerer(m_previous); }
     const QList<UserPrompt> &prompts() const { return m_prompts; }
-    QStringList texts() const;
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const UserPrompt &prompt : m_prompts)
+            result << prompt.text;
+        return result;
+    }
     void clear() { m_prompts.clear(); }
 
 private:
-    QMessageBox::StandardButton m_answer;
     QList<UserPrompt> m_prompts;
     PromptAnswerer m_previous;
 };
 
-#define DIMLET_TEST_MAIN(TestObject)                                                               \
+#define DIMLET_TEST_MAIN_WITH(Application, TestObject)                                             \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         prepareTestEnvironment();                                                                  \
-        QApplication app(argc, argv);                                                              \
+        Application app(argc, argv);                                                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         PromptRecorder unexpectedPrompts(QMessageBox::No);                                         \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
+#define DIMLET_TEST_MAIN(TestObject) DIMLET_TEST_MAIN_WITH(QApplication, TestObject)

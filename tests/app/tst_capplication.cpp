@@ -16,16 +16,31 @@ class TestCApplication : public QObject
 {
     Q_OBJECT
 
+    QProcess bus; // a private session bus for this test alone
+
 private slots:
+    void initTestCase()
+    {
+        bus.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        if (bus.waitForReadyRead(5000))
+            qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+    }
+
+    void cleanupTestCase()
+    {
+        bus.kill();
+        bus.waitForFinished();
+    }
+
     void onlyFileOpenEventsBecomeTheSignal()
     {
         QSignalSpy spy(qobject_cast<CApplication *>(qApp), &CApplication::openURL);
         QEvent other(QEvent::ApplicationStateChange);
-        QCoreApplication::sendEvent(qApp, &other);
         QFileOpenEvent event(QUrl::fromLocalFile("/tmp/plan.dld"));
+        QCoreApplication::sendEvent(qApp, &other);
         QCoreApplication::sendEvent(qApp, &event);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.first().first().toUrl(), QUrl::fromLocalFile("/tmp/plan.dld"));
+        QCOMPARE(
+            QList<QVariantList>(spy), QList<QVariantList> {{QUrl::fromLocalFile("/tmp/plan.dld")}});
     }
 
     // A file manager's open request over the session bus, from a separate client process.
@@ -58,20 +73,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    prepareTestEnvironment();
-    // A private session bus for this test alone.
-    QProcess bus;
-    bus.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-    if (bus.waitForReadyRead(5000))
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-    CApplication app(argc, argv);
-    PromptRecorder prompts(QMessageBox::No);
-    TestCApplication tc;
-    const int result = QTest::qExec(&tc, argc, argv);
-    bus.kill();
-    bus.waitForFinished();
-    return result;
-}
+DIMLET_TEST_MAIN_WITH(CApplication, TestCApplication)
 #include "tst_capplication.moc"

@@ -15,10 +15,8 @@ private slots:
         QTest::addColumn<QRect>("expected");
 
         QTest::newRow("plain screen") << 1.0 << QRect(10, 10, 31, 21) << QRect(10, 10, 31, 21);
-        QTest::newRow("double density doubles every pixel")
-            << 2.0 << QRect(10, 10, 31, 21) << QRect(20, 20, 62, 42);
-        QTest::newRow("cut at the screen's edge")
-            << 2.0 << QRect(150, 80, 101, 51) << QRect(300, 160, 100, 40);
+        QTest::newRow("double density") << 2.0 << QRect(10, 10, 31, 21) << QRect(20, 20, 62, 42);
+        QTest::newRow("cut at edge") << 2.0 << QRect(150, 80, 101, 51) << QRect(300, 160, 100, 40);
     }
     void devicePixels()
     {

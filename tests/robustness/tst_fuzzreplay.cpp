@@ -23,12 +23,11 @@ private slots:
             for (const char *kind : {"corpus", "regressions"}) {
                 const QDir dir(QStringLiteral(DIMLET_FUZZ_DIR "/%1/%2").arg(kind, target));
                 const QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-                if (kind == QLatin1String("corpus"))
+                if (kind == QString("corpus"))
                     QVERIFY2(names.size() >= 3, qPrintable(dir.path()));
-                for (const QString &name : names) {
-                    QTest::newRow(qPrintable(QStringLiteral("%1/%2/%3").arg(kind, target, name)))
-                        << QString::fromLatin1(target) << dir.filePath(name);
-                }
+                for (const QString &name : names)
+                    QTest::newRow(qPrintable(dir.filePath(name).section('/', -3)))
+                        << QString(target) << dir.filePath(name);
             }
         }
     }
@@ -41,19 +40,14 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray input = file.readAll();
         QTemporaryDir root;
-        QString failure;
-        if (target == QLatin1String("document"))
-            failure = checkDocumentInput(input, root.path());
-        else if (target == QLatin1String("updateoffer"))
-            failure = checkUpdateReply(input);
-        else if (target == QLatin1String("preferences"))
-            failure = checkPreferencesInput(input, root.path());
-        else
-            failure = checkPictureInput(input, root.path());
+        const QString failure = target == "document" ? checkDocumentInput(input, root.path())
+            : target == "updateoffer"                ? checkUpdateReply(input)
+            : target == "preferences"                ? checkPreferencesInput(input, root.path())
+                                                     : checkPictureInput(input, root.path());
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
 
         // The document seeds are what this program's own writer made: each opens whole.
-        if (target == QLatin1String("document") && path.contains(QLatin1String("/corpus/"))) {
+        if (target == "document" && path.contains("/corpus/")) {
             const DocumentReadResult result = readDocumentFile(path, root.path());
             QCOMPARE(int(result.error), int(DocumentError::None));
             QVERIFY(QImage(result.picturePath).width() > 0);
