@@ -8,8 +8,6 @@
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 
-Q_DECLARE_METATYPE(QPainterPath)
-
 class TestAutoDetect : public QObject
 {
     Q_OBJECT

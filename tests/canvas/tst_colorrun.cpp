@@ -3,8 +3,6 @@
 #include "canvas/colorrun.h"
 #include "marks/marktest.h"
 
-Q_DECLARE_METATYPE(QPainterPath)
-
 class TestColorRun : public QObject
 {
     Q_OBJECT
