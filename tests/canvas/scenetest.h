@@ -5,50 +5,31 @@
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlmarkinteraction.h"
 #include "marks/dlgraphicsitem.h"
+#include "marks/marktest.h"
 
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
-// Sends the scene the mouse events a view would send for one button.
-class SceneMouse
+// Sends the scene a mouse event as a view would for one button pressed at down.
+inline void sendMouse(QGraphicsScene *scene, QEvent::Type type, QPointF at, QPointF down,
+    Qt::MouseButton button = Qt::LeftButton)
 {
-public:
-    explicit SceneMouse(QGraphicsScene *scene, Qt::MouseButton button = Qt::LeftButton)
-        : m_scene(scene)
-        , m_button(button)
-    {
-    }
-    void press(const QPointF &p)
-    {
-        m_down = p;
-        send(QEvent::GraphicsSceneMousePress, p, m_button, m_button);
-    }
-    void move(const QPointF &p) { send(QEvent::GraphicsSceneMouseMove, p, Qt::NoButton, m_button); }
-    void release(const QPointF &p) { send(QEvent::GraphicsSceneMouseRelease, p, m_button, {}); }
-    void drag(const QPointF &from, const QPointF &to)
-    {
-        press(from);
-        move(to);
-        release(to);
-    }
-    void click(const QPointF &p) { drag(p, p); }
+    QGraphicsSceneMouseEvent event(type);
+    event.setScenePos(at);
+    event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : button);
+    event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : button);
+    event.setButtonDownScenePos(button, down);
+    QApplication::sendEvent(scene, &event);
+}
 
-private:
-    void send(QEvent::Type type, const QPointF &p, Qt::MouseButton button, Qt::MouseButtons buttons)
-    {
-        QGraphicsSceneMouseEvent event(type);
-        event.setScenePos(p);
-        event.setButton(button);
-        event.setButtons(buttons);
-        event.setButtonDownScenePos(m_button, m_down);
-        QApplication::sendEvent(m_scene, &event);
-    }
-
-    QGraphicsScene *m_scene;
-    Qt::MouseButton m_button;
-    QPointF m_down;
-};
+inline void drag(
+    QGraphicsScene *scene, QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton)
+{
+    for (QEvent::Type type : {QEvent::GraphicsSceneMousePress, QEvent::GraphicsSceneMouseMove,
+             QEvent::GraphicsSceneMouseRelease})
+        sendMouse(scene, type, type == QEvent::GraphicsSceneMousePress ? from : to, from, button);
+}
 
 // What tests set or look at inside the scene: a picture without a file, the origin, the next
 // order number, and the helpers that own the transient items.
@@ -106,4 +87,15 @@ inline QStringList describeMarks(const DLGraphicsScene &scene)
                      .join(' ');
     }
     return lines;
+}
+
+// The points of every mark, topmost first: "x1,y1 x2,y2/x1,y1 x2,y2".
+inline QString pointsText(const DLGraphicsScene &scene)
+{
+    QStringList marks;
+    for (const DLGraphicsItem *mark : scene.marks()) {
+        const QLineF p = pointsOf(mark);
+        marks << QStringLiteral("%1,%2 %3,%4").arg(p.x1()).arg(p.y1()).arg(p.x2()).arg(p.y2());
+    }
+    return marks.join('/');
 }

@@ -8,8 +8,6 @@
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 
-Q_DECLARE_METATYPE(QPainterPath)
-
 class TestAutoDetect : public QObject
 {
     Q_OBJECT
@@ -17,32 +15,20 @@ class TestAutoDetect : public QObject
 private slots:
     void cleanup() { setCapsLockOverride(std::nullopt); }
 
+    // Start|move|caps lock|run at the start|run after the move; an empty run, an empty bracket.
     void preview_data()
     {
-        QTest::addColumn<QPointF>("startPos");
-        QTest::addColumn<QPointF>("movePos");
-        QTest::addColumn<bool>("caps");
-        QTest::addColumn<QLineF>("startRun"); // (0,0)-(0,0) for an empty bracket
-        QTest::addColumn<QLineF>("moveRun");
-        const QLineF bar(20, 8, 29, 8);
-        QTest::newRow("along the bar, fractions floor")
-            << QPointF(24, 8) << QPointF(29.9, 10.5) << false << bar << QLineF(20, 10, 29, 10);
-        QTest::newRow("caps lock column to the top border")
-            << QPointF(24, 8) << QPointF(24, 4.5) << true << QLineF(24, 5, 24, 20)
-            << QLineF(24, 0, 24, 4);
-        QTest::newRow("out of the picture keeps the last bracket, label 1")
-            << QPointF(24, 8) << QPointF(60, 8) << false << bar << bar;
-        QTest::newRow("starting outside shows an empty bracket")
-            << QPointF(-0.5, 8) << QPointF(24, 40) << true << QLineF() << QLineF();
+        rows({"along the bar, fractions floor|24,8|29.9,10.5|0|20,8 29,8|20,10 29,10",
+            "caps lock column to the top border|24,8|24,4.5|1|24,5 24,20|24,0 24,4",
+            "out of the picture keeps the last bracket, label 1|24,8|60,8|0|20,8 29,8|20,8 29,8",
+            "starting outside shows an empty bracket|-0.5,8|24,40|1||"});
     }
 
     void preview()
     {
-        QFETCH(QPointF, startPos);
-        QFETCH(QPointF, movePos);
-        QFETCH(bool, caps);
-        QFETCH(QLineF, startRun);
-        QFETCH(QLineF, moveRun);
+        QFETCH(QStringList, f);
+        const QPointF startPos = point(f[0]), movePos = point(f[1]);
+        const QLineF moveRun = line(f[4]);
         const auto bracket = [](const QLineF &run) {
             return run == QLineF()
                 ? QPainterPath()
@@ -50,11 +36,11 @@ private slots:
         };
         MarkScene scene;
         const DLEdgeDetector &detector = SceneTestAccess::detector(scene);
-        setCapsLockOverride(caps);
+        setCapsLockOverride(f[2] == "1");
         scene.onTrackMouseFreeMoveStart(QPointF(35, 8)); // a second start replaces this one
         scene.onTrackMouseFreeMoveStart(startPos);
         QCOMPARE(scene.items().size(), 2);
-        QCOMPARE(detector.previewPath()->path(), bracket(startRun));
+        QCOMPARE(detector.previewPath()->path(), bracket(line(f[3])));
         QCOMPARE(detector.previewPath()->pen().color().rgba(), DLGraphicsItemRenderer::darkColor());
         scene.onTrackMouseFreeMovePosChanged(movePos);
         QCOMPARE(scene.items().size(), 2);
@@ -66,37 +52,26 @@ private slots:
         QCOMPARE(detector.previewLabel()->pos(), movePos - QPointF(0, 28));
     }
 
+    // Select|end|whether the canvas was cleared under the preview|mark made, if any.
     void end_data()
     {
-        QTest::addColumn<bool>("select");
-        QTest::addColumn<QPointF>("endPos");
-        QTest::addColumn<bool>("cleared");
-        QTest::addColumn<QLineF>("mark"); // (0,0)-(0,0) when none is made
-        QTest::newRow("click on the bar")
-            << true << QPointF(24.9, 8.9) << false << QLineF(20, 8, 29, 8);
-        QTest::newRow("space released over the bar")
-            << false << QPointF(24, 8) << false << QLineF();
-        QTest::newRow("click just left of the picture")
-            << true << QPointF(-0.1, 8) << false << QLineF();
-        QTest::newRow("click after the canvas was cleared under the preview")
-            << true << QPointF(25, 8) << true << QLineF();
-        QTest::newRow("click on a one-pixel run makes a mark whose points coincide")
-            << true << QPointF(40, 30) << false << QLineF(40, 30, 40, 30);
+        rows({"click on the bar|1|24.9,8.9|0|20,8 29,8", "space released over the bar|0|24,8|0|",
+            "click just left of the picture|1|-0.1,8|0|",
+            "click after the canvas was cleared under the preview|1|25,8|1|",
+            "click on a one-pixel run makes a mark whose points coincide|1|40,30|0|40,30 40,30"});
     }
 
     void end()
     {
-        QFETCH(bool, select);
-        QFETCH(QPointF, endPos);
-        QFETCH(bool, cleared);
-        QFETCH(QLineF, mark);
-        const bool made = mark != QLineF();
+        QFETCH(QStringList, f);
+        const QLineF mark = line(f[3]);
+        const bool made = !f[3].isEmpty();
         MarkScene scene;
         SceneTestAccess::setNextZValue(scene, 7.0);
         scene.onTrackMouseFreeMoveStart(QPointF(35, 8));
-        if (cleared)
+        if (f[2] == "1")
             scene.clearCanvas();
-        scene.onTrackMouseFreeMoveEnd(select, endPos);
+        scene.onTrackMouseFreeMoveEnd(f[0] == "1", point(f[1]));
         QVERIFY(!scene.isDetecting());
         QCOMPARE(scene.items().size(), int(made));
         QCOMPARE(scene.undoStack().count(), int(made));

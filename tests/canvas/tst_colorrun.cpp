@@ -1,17 +1,7 @@
 #include "testsupport.h"
 
 #include "canvas/colorrun.h"
-
-namespace {
-QImage filled(int width, int height, QRgb colour)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
-} // namespace
-
-Q_DECLARE_METATYPE(QPainterPath)
+#include "marks/marktest.h"
 
 class TestColorRun : public QObject
 {
@@ -61,75 +51,63 @@ private slots:
 
     void matchesAPixelWalk_data()
     {
-        QTest::addColumn<int>("format");
-        QTest::newRow("straight ARGB") << int(QImage::Format_ARGB32);
-        QTest::newRow("opaque RGB") << int(QImage::Format_RGB32);
-        QTest::newRow("24-bit, converted a line at a time") << int(QImage::Format_RGB888);
+        rows({"straight ARGB|5", "opaque RGB|4", "24-bit, converted a line at a time|13"});
     }
 
     // Runs of every length and start, up to both borders, broken by pixels just inside and just
     // outside the tolerance, must come out as a walk pixel by pixel finds them, from every pixel.
     void matchesAPixelWalk()
     {
-        QFETCH(int, format);
-        QImage image(37, 23, QImage::Format_ARGB32);
+        QFETCH(QStringList, f);
+        QImage plain(37, 23, QImage::Format_ARGB32);
         quint32 seed = 7;
         const auto next = [&seed](quint32 range) {
             return ((seed = seed * 1103515245u + 12345u) >> 16 & 0x7FFF) % range;
         };
-        for (int y = 0; y < image.height(); ++y) {
+        for (int y = 0; y < plain.height(); ++y) {
             QRgb colour = qRgb(100, 100, 100);
-            for (int x = 0; x < image.width(); ++x) {
+            for (int x = 0; x < plain.width(); ++x) {
                 const quint32 roll = next(12);
-                if (roll == 0)
-                    colour = qRgb(next(256), 100, 100);
-                image.setPixel(x, y, colour - (roll == 1 ? 1 : roll == 2 ? 2 : 0));
+                colour = roll == 0 ? qRgb(next(256), 100, 100) : colour;
+                plain.setPixel(x, y, colour - (roll == 1 || roll == 2 ? roll : 0));
             }
         }
-        image = image.convertToFormat(QImage::Format(format));
-        const QImage plain = image.convertToFormat(QImage::Format_ARGB32);
-        const auto close = [](QRgb a, QRgb b) {
-            return qAbs(qRed(a) - qRed(b)) <= 1 && qAbs(qGreen(a) - qGreen(b)) <= 1
-                && qAbs(qBlue(a) - qBlue(b)) <= 1;
+        const QImage image = plain.convertToFormat(QImage::Format(f[0].toInt()));
+        const auto same = [&](QPoint a, QRgb q) {
+            const QRgb p = plain.valid(a) ? plain.pixel(a) : q ^ 0x800000; // never matches
+            return qAbs(qRed(p) - qRed(q)) <= 1 && qAbs(qGreen(p) - qGreen(q)) <= 1
+                && qAbs(qBlue(p) - qBlue(q)) <= 1;
         };
         for (const QPoint along : {QPoint(1, 0), QPoint(0, 1)}) {
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    const QPoint p(x, y);
-                    QPoint first = p, last = p, start, end;
-                    while (plain.valid(first - along)
-                        && close(plain.pixel(first - along), plain.pixel(p)))
-                        first -= along;
-                    while (plain.valid(last + along)
-                        && close(plain.pixel(last + along), plain.pixel(p)))
-                        last += along;
-                    QVERIFY(::findColorRun(image, p, along.x() == 1, &start, &end));
-                    QCOMPARE(start, first);
-                    QCOMPARE(end, last);
-                }
+            for (int i = 0; i < plain.width() * plain.height(); ++i) {
+                const QPoint p(i % plain.width(), i / plain.width());
+                QPoint first = p, last = p, start, end;
+                while (same(first - along, plain.pixel(p)))
+                    first -= along;
+                while (same(last + along, plain.pixel(p)))
+                    last += along;
+                QVERIFY(::findColorRun(image, p, along.x() == 1, &start, &end));
+                QCOMPARE(QLine(start, end), QLine(first, last));
             }
         }
     }
 
+    // End|the lines of the bracket from the start 20,5; both runs are 9 long.
     void measurePath_data()
     {
-        QTest::addColumn<QPoint>("end");
-        QTest::addColumn<QList<QLineF>>("lines");
-        QTest::newRow("row run has vertical ticks")
-            << QPoint(29, 5) << QList<QLineF> {{20, 1, 20, 9}, {29, 1, 29, 9}, {20, 5, 29, 5}};
-        QTest::newRow("column run has horizontal ticks")
-            << QPoint(20, 14) << QList<QLineF> {{16, 5, 24, 5}, {16, 14, 24, 14}, {20, 5, 20, 14}};
+        rows({"row run has vertical ticks|29,5|20,1 20,9 29,1 29,9 20,5 29,5",
+            "column run has horizontal ticks|20,14|16,5 24,5 16,14 24,14 20,5 20,14"});
     }
 
     void measurePath()
     {
-        QFETCH(QPoint, end);
-        QFETCH(QList<QLineF>, lines);
+        QFETCH(QStringList, f);
+        const QPolygonF ends = polygon(f[1]);
         QPainterPath path;
-        for (const QLineF &line : lines)
-            path.moveTo(line.p1()), path.lineTo(line.p2());
+        for (int i = 0; i < ends.size(); i += 2)
+            path.moveTo(ends[i]), path.lineTo(ends[i + 1]);
         int length = -100;
-        QCOMPARE(makeMeasurePath(QPoint(20, 5), end, &length), path);
+        QCOMPARE(makeMeasurePath(QPoint(20, 5), point(f[0]).toPoint(), &length), path);
         QCOMPARE(length, 9);
     }
 
@@ -138,8 +116,13 @@ private slots:
     {
         const QRgb left = qRgb(80, 0, 0), mid = qRgb(0, 80, 0), right = qRgb(0, 0, 80);
         for (const auto &[length, width] : {std::pair(98, 40), std::pair(99, 47)}) {
-            const QImage label = makeLengthLabelImage(
-                length, filled(14, 26, left), filled(2, 26, mid), filled(14, 26, right));
+            const auto filled = [](int width, QRgb colour) {
+                QImage image(width, 26, QImage::Format_ARGB32);
+                image.fill(colour);
+                return image;
+            };
+            const QImage label
+                = makeLengthLabelImage(length, filled(14, left), filled(2, mid), filled(14, right));
             QCOMPARE(label.size(), QSize(width, 26));
             QCOMPARE(label.pixel(0, 25), left);
             QCOMPARE(label.pixel(width - 15, 25), mid);

@@ -7,8 +7,6 @@
 #include <QGraphicsPixmapItem>
 #include <QTemporaryDir>
 
-#include <cmath>
-
 namespace {
 // Every 2 x 2 block of the written pictures has its own colour, so halving keeps one per block.
 QRgb cell(int x, int y)
@@ -25,33 +23,26 @@ private:
     QTemporaryDir dir;
 
 private slots:
+    // File|its size, none when missing|size shown|scene rect in a view of 800 x 600.
     void loadImage_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QSize>("fileSize");
-        QTest::addColumn<QSize>("shown");
-        QTest::addColumn<QRectF>("sceneRect");
-        const auto row = [](const char *test, const char *file, QSize size, QSize shown,
-                             QRectF rect) { QTest::newRow(test) << file << size << shown << rect; };
-        row("even @2x is halved", "shot@2x.png", {200, 100}, {100, 50}, {-350, -275, 800, 600});
-        row("odd @2x warns and keeps its size; leftovers round toward zero", "odd@2x.png",
-            {201, 100}, {201, 100}, {-299, -250, 800, 600});
-        row("upper-case X is not retina", "big@2X.png", {200, 100}, {200, 100},
-            {-300, -250, 800, 600});
-        row("base name ends at the first dot", "ui@2x.v2.png", {64, 32}, {32, 16},
-            {-384, -292, 800, 600});
-        row("as large as the view gets margins", "equal.png", {800, 600}, {800, 600},
-            {-100, -100, 1000, 800});
-        row("missing file lays out as 0 x 0", "missing.png", {}, {0, 0}, {-400, -300, 800, 600});
+        rows({"even @2x is halved|shot@2x.png|200,100|100,50|-350,-275 800,600",
+            "odd @2x warns and keeps its size; leftovers round toward zero|odd@2x.png|201,100|201,"
+            "100|-299,-250 800,600",
+            "upper-case X is not retina|big@2X.png|200,100|200,100|-300,-250 800,600",
+            "base name ends at the first dot|ui@2x.v2.png|64,32|32,16|-384,-292 800,600",
+            "as large as the view gets margins|equal.png|800,600|800,600|-100,-100 1000,800",
+            "missing file lays out as 0 x 0|missing.png||0,0|-400,-300 800,600"});
     }
 
     void loadImage()
     {
-        QFETCH(QString, name);
-        QFETCH(QSize, fileSize);
-        QFETCH(QSize, shown);
-        QFETCH(QRectF, sceneRect);
-        const QString path = dir.filePath(name);
+        QFETCH(QStringList, f);
+        const QSizeF file(point(f[1]).x(), point(f[1]).y()), seen(point(f[2]).x(), point(f[2]).y());
+        const QSize fileSize = f[1].isEmpty() ? QSize() : file.toSize(), shown = seen.toSize();
+        const QLineF rect = line(f[3]);
+        const QRectF sceneRect(rect.p1(), QSizeF(rect.x2(), rect.y2()));
+        const QString path = dir.filePath(f[0]);
         QImage image(fileSize.isValid() ? fileSize : QSize(1, 1), QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -97,30 +88,24 @@ private slots:
         QCOMPARE(qAlpha(hint.pixel(112, 25)), 0);
     }
 
+    // Kind|order|first x of the record among others|the mark it makes, none when skipped.
+    // Documents come back as they were saved; the next new mark takes their z value.
     void loadDocument_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<double>("idx");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<QString>("made"); // empty when the record is skipped
-        QTest::newRow("half rounds up") << 1 << 2.5 << 5.0 << "1 2.5 3 5 10 40 30  -1";
-        QTest::newRow("negative half rounds away from zero")
-            << 1 << -2.5 << 5.0 << "1 -2.5 -3 5 10 40 30  -1";
-        QTest::newRow("type 4 is skipped") << 4 << 1.0 << 5.0 << "";
-        QTest::newRow("order not a number is skipped") << 1 << std::nan("") << 5.0 << "";
-        QTest::newRow("point at infinity is skipped") << 1 << 1.0 << double(INFINITY) << "";
+        rows({"half rounds up|1|2.5|5|1 2.5 3 5 10 40 30  -1",
+            "negative half rounds away from zero|1|-2.5|5|1 -2.5 -3 5 10 40 30  -1",
+            "type 4 is skipped|4|1|5|", "order not a number is skipped|1|nan|5|",
+            "point at infinity is skipped|1|1|inf|"});
     }
 
-    // Documents come back as they were saved; the next new mark takes the z value they supply.
     void loadDocument()
     {
-        QFETCH(int, type);
-        QFETCH(double, idx);
-        QFETCH(double, x);
-        QFETCH(QString, made);
+        QFETCH(QStringList, f);
+        const QString made = f[3];
         const QString picture = dir.filePath("white.png");
         QVERIFY(QImage(200, 120, QImage::Format_RGB32).save(picture));
-        MarkRecordList records {new MarkRecord {type, idx, {x, 10}, {40, 30}, {}, -1},
+        MarkRecordList records {
+            new MarkRecord {f[0].toInt(), f[1].toDouble(), {f[2].toDouble(), 10}, {40, 30}, {}, -1},
             new MarkRecord {MarkLength, 1, {30, 5}, {30, 90}, {}, 100},
             new MarkRecord {MarkColorPick, 5, {50, 50}, {90, 30}, {}, -1},
             new MarkRecord {MarkComments, 6, {5, 100}, {-30, 80}, "two\nlines, \u00e9", 73.5}};
@@ -131,7 +116,7 @@ private slots:
         QCOMPARE(loaded.size(), made.isEmpty() ? 3 : 4);
         QVERIFY(made.isEmpty() || loaded.contains(made));
         QVERIFY(first.undoStack().count() == 0 && !first.isModified());
-        SceneMouse(&first).drag({170, 100}, {190, 115});
+        drag(&first, {170, 100}, {190, 115});
         QCOMPARE(describeMarks(first).first(), QStringLiteral("1 9 9 170 100 190 115  -1"));
 
         records << new MarkRecord; // collecting empties the list first

@@ -8,45 +8,35 @@
 #include <QSignalSpy>
 #include <QTextCursor>
 
-using Lines = QList<QLineF>;
-
 class TestSceneInteraction : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Setup (the length tool in mark mode unless it says otherwise)|drag|whether a new mark took
+    // the next order number|marks after, topmost first|commands. Every row starts with the lower
+    // mark 10,10 60,10 under the upper 40,10 120,10.
     void press_data()
     {
-        QTest::addColumn<QString>("setup"); // the length tool in mark mode unless it says otherwise
-        QTest::addColumn<QLineF>("drag");
-        QTest::addColumn<bool>("placed"); // a new mark took the next order number
-        QTest::addColumn<Lines>("marks"); // topmost first, after the drag
-        QTest::addColumn<int>("commands");
-        // Every row starts with the lower mark (10,10)-(60,10) under the upper (40,10)-(120,10).
-        const QLineF lower(10, 10, 60, 10), upper(40, 10, 120, 10), body(65, 10, 75, 12);
-        QTest::newRow("length drawn backwards, fractions floored")
-            << "" << QLineF(50.9, 40.5, 20.2, 44.9) << true
-            << Lines {{20, 40, 50, 40}, upper, lower} << 1;
-        QTest::newRow("length click without movement is removed")
-            << "" << QLineF(20.6, 30.2, 20.6, 30.2) << true << Lines {upper, lower} << 0;
-        QTest::newRow("rectangle click keeps its mark, negative fractions floor down")
-            << "rectangle" << QLineF(-0.5, 30.7, -0.5, 30.7) << true
-            << Lines {{-1, 30, -1, 30}, upper, lower} << 1;
-        QTest::newRow("overlap: the topmost mark that reports a hit moves")
-            << "" << body << false << Lines {{50, 12, 130, 12}, lower} << 1;
-        QTest::newRow("start dragged onto the end removes the mark")
-            << "" << QLineF(5, 10, 55, 10) << false << Lines {upper} << 0;
-        for (const char *blocked : {"move mode", "right button", "detecting"})
-            QTest::newRow(blocked) << blocked << body << false << Lines {upper, lower} << 0;
+        rows({"length drawn backwards, fractions floored||50.9,40.5 20.2,44.9|1|20,40 "
+              "50,40/upper/lower|1",
+            "length click without movement is removed||20.6,30.2 20.6,30.2|1|upper/lower|0",
+            "rectangle click keeps its mark, negative fractions floor down|rectangle|-0.5,30.7 "
+            "-0.5,30.7|1|-1,30 -1,30/upper/lower|1",
+            "overlap: the topmost mark that reports a hit moves||65,10 75,12|0|50,12 "
+            "130,12/lower|1",
+            "start dragged onto the end removes the mark||5,10 55,10|0|upper|0",
+            "move mode|move mode|65,10 75,12|0|upper/lower|0",
+            "right button|right button|65,10 75,12|0|upper/lower|0",
+            "detecting|detecting|65,10 75,12|0|upper/lower|0"});
     }
 
     void press()
     {
-        QFETCH(QString, setup);
-        QFETCH(QLineF, drag);
-        QFETCH(bool, placed);
-        QFETCH(Lines, marks);
-        QFETCH(int, commands);
+        QFETCH(QStringList, f);
+        const QString setup = f[0];
+        const bool placed = f[2] == "1";
+        const int commands = f[4].toInt();
         MarkScene scene {setup == "rectangle" ? ToolRect : ToolLength};
         scene.setMode(setup == "move mode" ? ModeMove : ModeMark);
         scene.restoreMark({MarkLength, 0, {10, 10}, {60, 10}, QString(), -1});
@@ -54,14 +44,12 @@ private slots:
         SceneTestAccess::setNextZValue(scene, 4.0);
         if (setup == "detecting")
             scene.onTrackMouseFreeMoveStart({0, 0});
-        if (marks.size() != 2 + int(placed))
+        if (f[3].count('/') != 1 + int(placed))
             QTest::ignoreMessage(QtDebugMsg, "mouseReleaseEvent--> remove invalid operation.");
-        SceneMouse(&scene, setup == "right button" ? Qt::RightButton : Qt::LeftButton)
-            .drag(drag.p1(), drag.p2());
-        Lines found;
-        for (const DLGraphicsItem *mark : scene.marks())
-            found << pointsOf(mark);
-        QCOMPARE(found, marks);
+        drag(&scene, line(f[1]).p1(), line(f[1]).p2(),
+            setup == "right button" ? Qt::RightButton : Qt::LeftButton);
+        QCOMPARE(pointsText(scene),
+            QString(f[3]).replace("upper", "40,10 120,10").replace("lower", "10,10 60,10"));
         QCOMPARE(scene.undoStack().count(), commands);
         QCOMPARE(scene.isModified(), commands > 0);
         QCOMPARE(scene.nextZValue(), placed ? 5.0 : 4.0);
@@ -75,66 +63,55 @@ private slots:
         scene.setSceneRect(-100, -100, 1200, 800);
         scene.setScale(0.5, nullptr);
         const DLMarkInteraction &guides = SceneTestAccess::interaction(scene);
-        SceneMouse mouse(&scene);
-        mouse.press({10, 10});
+        const auto mouse = [&](QEvent::Type type, QPointF at) {
+            sendMouse(&scene, type, at, {10, 10});
+        };
+        mouse(QEvent::GraphicsSceneMousePress, {10, 10});
         QCOMPARE(guides.guideLine(1)->pen().color().rgba(), DLGraphicsItemRenderer::darkColor());
         QCOMPARE(guides.guideLine(1)->pen().dashPattern(), (QVector<qreal> {3, 3, 3, 3}));
-        mouse.move({50, 12});
+        mouse(QEvent::GraphicsSceneMouseMove, {50, 12});
         QCOMPARE(guides.guideLine(1)->pos(), QPointF(10, 0));
         QCOMPARE(guides.guideLine(2)->pos(), QPointF(50, 0));
         QCOMPARE(guides.guideLine(1)->path().boundingRect(), QRectF(0, -500, 0, 1600));
-        mouse.move({12, 50});
+        mouse(QEvent::GraphicsSceneMouseMove, {12, 50});
         QCOMPARE(guides.guideLine(1)->pos(), QPointF(0, 10));
         QCOMPARE(guides.guideLine(2)->pos(), QPointF(0, 50));
         QCOMPARE(guides.guideLine(2)->path().boundingRect(), QRectF(-700, 0, 2400, 0));
-        mouse.release({12, 50});
+        mouse(QEvent::GraphicsSceneMouseRelease, {12, 50});
         QVERIFY(!guides.guideLine(1) && !guides.guideLine(2));
         QCOMPARE(scene.items().size(), 1);
     }
 
+    // Typed (a DEL stands for the Delete key)|how the edit ends|text after, empty when the
+    // comment is gone|commands.
     void commentEdit_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("ending");
-        QTest::addColumn<QString>("text"); // empty when the comment is gone
-        QTest::addColumn<int>("commands");
-        QTest::newRow("two lines, press elsewhere") << "Door\n2 m"
-                                                    << "press"
-                                                    << "Door\n2 m" << 2;
-        QTest::newRow("emptied text becomes one blank") << "\x7f"
-                                                        << "finish"
-                                                        << " " << 2;
-        QTest::newRow("deleting the comment drops the edit") << "x"
-                                                             << "delete"
-                                                             << "" << 2;
-        QTest::newRow("clearing the canvas drops the edit") << "x"
-                                                            << "clear"
-                                                            << "" << 1;
+        rows({"two lines, press elsewhere|Door\n2 m|press|Door\n2 m|2",
+            "emptied text becomes one blank|\x7f|finish| |2",
+            "deleting the comment drops the edit|x|delete||2",
+            "clearing the canvas drops the edit|x|clear||1"});
     }
 
     void commentEdit()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, ending);
-        QFETCH(QString, text);
-        QFETCH(int, commands);
+        QFETCH(QStringList, f);
+        const QString ending = f[1], text = f[2];
         MarkScene scene(ToolComment);
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&scene, &activate);
         QSignalSpy states(&scene, &DLGraphicsScene::textEditStateChanged);
-        SceneMouse mouse(&scene);
-        mouse.click({10, 10});
+        drag(&scene, {10, 10}, {10, 10});
         DLGraphicsItem *mark = scene.findMarkByOrder(0);
         DLGraphicsTextItem *editor = SceneTestAccess::comments(scene).textEditor();
         QVERIFY(mark && editor && editor->hasFocus() && editor->related == mark);
         QCOMPARE(editor->textCursor().selectedText(), QStringLiteral("Comments"));
-        for (const QChar ch : typed) {
+        for (const QChar ch : f[0]) {
             const int key = ch == '\n' ? Qt::Key_Return : ch == '\x7f' ? Qt::Key_Delete : 0;
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key ? QString() : QString(ch));
             QApplication::sendEvent(&scene, &press);
         }
         if (ending == QLatin1String("press"))
-            mouse.click({50, 35}); // ends the edit and makes no mark
+            drag(&scene, {50, 35}, {50, 35}); // ends the edit and makes no mark
         else if (ending == QLatin1String("finish"))
             scene.makeEditorFinishEditing();
         else if (ending == QLatin1String("delete"))
@@ -143,7 +120,7 @@ private slots:
             scene.clearCanvas();
         QVERIFY(!SceneTestAccess::comments(scene).textEditor());
         QCOMPARE(states, (QList<QVariantList> {{true}, {false}}));
-        QCOMPARE(scene.undoStack().count(), commands);
+        QCOMPARE(scene.undoStack().count(), f[3].toInt());
         QCOMPARE(scene.marks().size(), text.isEmpty() ? 0 : 1);
         if (text.isEmpty())
             return;

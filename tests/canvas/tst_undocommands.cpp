@@ -9,23 +9,20 @@ class TestUndoCommands : public QObject
     Q_OBJECT
 
 private slots:
+    // Tool|drawn from|to.
     void roundTrip_data()
     {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<QLineF>("drawn");
-        QTest::newRow("length") << int(ToolLength) << QLineF(10, 10, 40, 12);
-        QTest::newRow("rectangle") << int(ToolRect) << QLineF(10, 10, 40, 30);
-        QTest::newRow("colour pick") << int(ToolColorPick) << QLineF(22, 8, 50, 30);
-        QTest::newRow("comment, narrowed before it is deleted")
-            << int(ToolComment) << QLineF(10, 10, 40, 30);
+        rows({"length|0|10,10 40,12", "rectangle|1|10,10 40,30", "colour pick|2|22,8 50,30",
+            "comment, narrowed before it is deleted|3|10,10 40,30"});
     }
 
     // Draw, move and delete a mark; every undo must bring back exactly the marks there were
     // before its command, and every redo those after it.
     void roundTrip()
     {
-        QFETCH(int, tool);
-        QFETCH(QLineF, drawn);
+        QFETCH(QStringList, f);
+        const int tool = f[0].toInt();
+        const QLineF drawn = line(f[1]);
         MarkScene scene {DLToolType(tool)};
         QMap<int, QStringList> states {{0, describeMarks(scene)}};
         const auto record = [&] { states[scene.undoStack().count()] = describeMarks(scene); };

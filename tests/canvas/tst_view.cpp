@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "canvas/dlgraphicsview.h"
+#include "marks/marktest.h"
 
 #include <QGraphicsScene>
 #include <QScrollBar>
@@ -23,33 +24,25 @@ private slots:
         view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum() / 2);
     }
 
+    // Tracking|ctrl held|wheel delta|"in", "out" or nothing when the wheel scrolls.
     void wheel_data()
     {
-        QTest::addColumn<bool>("tracking");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<QString>("zoom"); // "in", "out" or "" when the wheel scrolls
-        QTest::newRow("ctrl wheel delta 1 zooms in")
-            << false << int(Qt::ControlModifier) << 1 << "in";
-        QTest::newRow("ctrl wheel delta 0 zooms out")
-            << false << int(Qt::ControlModifier) << 0 << "out";
-        QTest::newRow("plain wheel scrolls") << false << 0 << -120 << "";
-        QTest::newRow("ctrl wheel while tracking scrolls")
-            << true << int(Qt::ControlModifier) << -120 << "";
+        rows({"ctrl wheel delta 1 zooms in|0|1|1|in", "ctrl wheel delta 0 zooms out|0|1|0|out",
+            "plain wheel scrolls|0|0|-120|", "ctrl wheel while tracking scrolls|1|1|-120|"});
     }
 
     void wheel()
     {
-        QFETCH(bool, tracking);
-        QFETCH(int, modifiers);
-        QFETCH(int, delta);
-        QFETCH(QString, zoom);
+        QFETCH(QStringList, f);
+        const bool tracking = f[0] == "1";
+        const QString zoom = f[3];
         view->setTrackMouseFreeMove(tracking);
         QSignalSpy in(view.get(), &DLGraphicsView::fangda),
             out(view.get(), &DLGraphicsView::suoxiao);
         const int before = view->verticalScrollBar()->value();
         QWheelEvent event({100, 100}, view->viewport()->mapToGlobal(QPoint(100, 100)), {},
-            {0, delta}, Qt::NoButton, Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
+            {0, f[2].toInt()}, Qt::NoButton, f[1] == "1" ? Qt::ControlModifier : Qt::NoModifier,
+            Qt::NoScrollPhase, false);
         QApplication::sendEvent(view->viewport(), &event);
         QCOMPARE(in.count(), int(zoom == "in"));
         QCOMPARE(out.count(), int(zoom == "out"));
@@ -58,17 +51,15 @@ private slots:
 
     void trackingEnds_data()
     {
-        QTest::addColumn<QString>("event");
-        QTest::addColumn<bool>("ends");
-        QTest::newRow("left press ends and selects") << "press" << true;
-        QTest::newRow("space release ends without select") << "space" << true;
-        QTest::newRow("auto-repeated space release is ignored") << "auto space" << false;
+        rows({"left press ends and selects|press|1", "space release ends without select|space|1",
+            "auto-repeated space release is ignored|auto space|0"});
     }
 
     void trackingEnds()
     {
-        QFETCH(QString, event);
-        QFETCH(bool, ends);
+        QFETCH(QStringList, f);
+        const QString event = f[0];
+        const bool ends = f[1] == "1";
         QSignalSpy start(view.get(), &DLGraphicsView::trackMouseFreeMoveStart);
         QSignalSpy end(view.get(), &DLGraphicsView::trackMouseFreeMoveEnd);
         view->setTrackMouseFreeMove(true);

@@ -4,6 +4,7 @@
 #include "marks/dlgraphicsitemrenderer.h"
 #include "marks/dlgraphicsitemrenderernotifyhandle.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -23,8 +24,7 @@ public:
 };
 
 // A renderer of a kind of mark laid out from p1 to p2 and driven without a scene.
-template <typename Renderer = DLGraphicsItemRenderer>
-struct Driven
+template<typename Renderer = DLGraphicsItemRenderer> struct Driven
 {
     Driven(int type, QPointF p1, QPointF p2, const QString &text = {}, double width = -1.0)
         : r(static_cast<Renderer *>(DLGraphicsItem::createRenderer(type)))
@@ -37,3 +37,41 @@ struct Driven
     StubNotifyHandle owner;
     std::unique_ptr<Renderer> r;
 };
+
+// A table of terse rows "name|field|field...": the fields of each row become one string list.
+inline void rows(std::initializer_list<const char *> table)
+{
+    QTest::addColumn<QStringList>("f");
+    for (const char *row : table) {
+        QStringList fields = QString::fromUtf8(row).split('|');
+        QTest::newRow(qPrintable(fields.takeFirst())) << fields;
+    }
+}
+
+// Every number in a text such as "10,4 20.5,-4".
+inline QVector<double> numbers(const QString &text)
+{
+    QVector<double> out;
+    for (const QString &n : text.split(QRegularExpression("[ ,]+"), Qt::SkipEmptyParts))
+        out << n.toDouble();
+    return out;
+}
+
+inline QPolygonF polygon(const QString &text)
+{
+    const QVector<double> n = numbers(text);
+    QPolygonF out;
+    for (int i = 0; i + 1 < n.size(); i += 2)
+        out << QPointF(n[i], n[i + 1]);
+    return out;
+}
+
+inline QPointF point(const QString &text)
+{
+    return polygon(text).value(0);
+}
+
+inline QLineF line(const QString &text)
+{
+    return {point(text), polygon(text).value(1)};
+}

@@ -4,11 +4,10 @@
 #include "canvas/dldeletecommand.h"
 #include "canvas/dlmovecommand.h"
 #include "marks/dlgraphicslengthitemrenderer.h"
+#include "marks/dlgraphicsrectitemrenderer.h"
 #include "marktest.h"
 
 #include <cmath>
-
-Q_DECLARE_METATYPE(PendingChange)
 
 namespace {
 QString takeCommand(DLGraphicsItem &item, bool deleting)
@@ -19,7 +18,7 @@ QString takeCommand(DLGraphicsItem &item, bool deleting)
     return dynamic_cast<DLCreateCommand *>(c.get()) ? QStringLiteral("create")
         : dynamic_cast<DLMoveCommand *>(c.get())    ? QStringLiteral("move")
         : dynamic_cast<DLDeleteCommand *>(c.get())  ? QStringLiteral("delete")
-                                                    : QString();
+                                                    : QString("none");
 }
 } // namespace
 
@@ -30,17 +29,12 @@ private slots:
     void initTestCase() { DLGraphicsItemRenderer::setLabelFont(QFont("Arial", 12)); }
 
     // The item's cached bounds and the scene's index hear of a change while the old bounds stand.
-    void boundsNoticeBeforeChange_data()
-    {
-        QTest::addColumn<int>("type");
-        for (int type : {MarkLength, MarkRect, MarkColorPick, MarkComments})
-            QTest::newRow(qPrintable(QStringLiteral("kind %1").arg(type))) << type;
-    }
+    void boundsNoticeBeforeChange_data() { rows({"length|0", "rect|1", "pick|2", "comment|3"}); }
 
     void boundsNoticeBeforeChange()
     {
-        QFETCH(int, type);
-        Driven<> d(type, {10, 20}, {90, 80}, QStringLiteral("Comments"), 100.0);
+        QFETCH(QStringList, f);
+        Driven<> d(f[0].toInt(), {10, 20}, {90, 80}, QStringLiteral("Comments"), 100.0);
         const QRectF before = d->boundingRect();
         d.owner.noticed.clear();
         d->setSecondPoint({30, 25});
@@ -49,125 +43,85 @@ private slots:
         QCOMPARE(d.owner.noticed.value(0), before);
     }
 
-    // Press, drag and release, checking first that the press finds the part.
+    // Kind|points (width 100 unless both are equal, a mark being drawn)|part|drag|points after.
     void drag_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QLineF>("mark"); // width value 100 unless drawn from a point
-        QTest::addColumn<int>("part");
-        QTest::addColumn<QLineF>("drag");
-        QTest::addColumn<QLineF>("points");
-        const QLineF h(10, 20, 60, 20), box(10, 10, 40, 30);
-        auto row = [](const char *name, int type, QLineF mark, int part, QLineF drag, QLineF to) {
-            QTest::newRow(name) << type << mark << part << drag << to;
-        };
-        row("body move rounds fractions up", MarkRect, box, 9, {30, 10, 32.3, 9.5},
-            box.translated(3, 0));
-        row("body move rounds negative fractions toward zero", MarkColorPick, h, 9,
-            {70, 20, 67.5, 18.8}, h.translated(-2, -1));
-        row("drawn length: a tie gives horizontal", MarkLength, {10, 10, 10, 10}, 2,
-            {10, 10, 30, 30}, {10, 10, 30, 10});
-        row("drawn steeply upwards keeps the start column", MarkLength, {10, 50, 10, 50}, 2,
-            {10, 50, 13, 10}, {10, 10, 10, 50});
-        row("length start across the axis: no change", MarkLength, h, 1, {2, 17, 2, 57}, h);
-        row("length end left past the start swaps ends", MarkLength, h, 2, {69, 24, -1, 24},
-            {-10, 20, 10, 20});
-        row("vertical length start below the end", MarkLength, {10, 20, 10, 75}, 1, {7, 12, 7, 82},
-            {10, 75, 10, 90});
-        row("resize by (2.9, -2.9) is (2, -2)", MarkRect, box, 8, {45, 35, 47.9, 32.1},
-            {10, 10, 42, 28});
-        row("top-right moves top and right", MarkRect, box, 3, {45, 5, 48, 8}, {10, 13, 43, 30});
-        row("bottom-left moves left and bottom", MarkRect, box, 6, {5, 35, 8, 38},
-            {13, 10, 40, 33});
-        row("top-middle moves the top only", MarkRect, box, 2, {25, 5, 30, 8}, {10, 13, 40, 30});
-        row("top-left past the right edge flips", MarkRect, box, 1, {5, 5, 45, 5},
-            {40, 10, 50, 30});
-        row("arrowhead drag is not rounded", MarkColorPick, h, 1, {15, 20, 20.5, 25},
-            {15.5, 25, 60, 20});
-        row("callout end drag", MarkComments, h, 2, {60, 20, 70.5, 30}, {10, 20, 70.5, 30});
+        rows({"body move rounds fractions up|1|10,10 40,30|9|30,10 32.3,9.5|13,10 43,30",
+            "body move: negatives round toward zero|2|10,20 60,20|9|70,20 67.5,18.8|8,19 "
+            "58,19",
+            "drawn length: a tie gives horizontal|0|10,10 10,10|2|10,10 30,30|10,10 30,10",
+            "drawn steeply upwards keeps the start column|0|10,50 10,50|2|10,50 13,10|10,10 10,50",
+            "length start across the axis: no change|0|10,20 60,20|1|2,17 2,57|10,20 60,20",
+            "length end left past the start swaps ends|0|10,20 60,20|2|69,24 -1,24|-10,20 10,20",
+            "vertical length start below the end|0|10,20 10,75|1|7,12 7,82|10,75 10,90",
+            "resize by (2.9, -2.9) is (2, -2)|1|10,10 40,30|8|45,35 47.9,32.1|10,10 42,28",
+            "top-right moves top and right|1|10,10 40,30|3|45,5 48,8|10,13 43,30",
+            "bottom-left moves left and bottom|1|10,10 40,30|6|5,35 8,38|13,10 40,33",
+            "top-middle moves the top only|1|10,10 40,30|2|25,5 30,8|10,13 40,30",
+            "top-left past the right edge flips|1|10,10 40,30|1|5,5 45,5|40,10 50,30",
+            "arrowhead drag is not rounded|2|10,20 60,20|1|15,20 20.5,25|15.5,25 60,20",
+            "callout end drag|3|10,20 60,20|2|60,20 70.5,30|10,20 70.5,30"});
     }
 
     void drag()
     {
-        QFETCH(int, type);
-        QFETCH(QLineF, mark);
-        QFETCH(int, part);
-        QFETCH(QLineF, drag);
-        QFETCH(QLineF, points);
+        QFETCH(QStringList, f);
+        const QLineF mark = line(f[1]), drag = line(f[3]);
+        const int part = f[2].toInt();
         const bool drawn = mark.p1() == mark.p2();
-        Driven<> d(type, mark.p1(), mark.p2(), QStringLiteral("Note"), drawn ? -1.0 : 100.0);
+        Driven<> d(f[0].toInt(), mark.p1(), mark.p2(), QStringLiteral("Note"), drawn ? -1 : 100);
         if (!drawn)
             QCOMPARE(d->hitTest(drag.p1()), part);
         d->mousePress(drag.p1(), part);
         d->mouseMove(drag.p2(), part);
         d->mouseRelease(drag.p2(), part);
-        QCOMPARE(d.points(), points);
-        QCOMPARE(d.owner.pos, points.p1());
+        QCOMPARE(d.points(), line(f[4]));
+        QCOMPARE(d.owner.pos, line(f[4]).p1());
     }
 
-    // What a press at (30, 20), a drag and a release leave owed, and the undo command for it.
+    // Kind|part|owed before|release after a press at 30,20|owed after|its command. Owed
+    // changes: 0 none, 1 created, 2 moved, 3 resized.
     void undoCommandOwed_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("part");
-        QTest::addColumn<PendingChange>("before");
-        QTest::addColumn<QPointF>("release");
-        QTest::addColumn<PendingChange>("after");
-        QTest::addColumn<QString>("kind");
-        using P = PendingChange;
-        const QPointF away(35, 25), still(30, 20);
-        QTest::newRow("body drag is a move") << 0 << 9 << P::None << away << P::Moved << "move";
-        QTest::newRow("end drag is a resize") << 1 << 2 << P::None << away << P::Resized << "move";
-        QTest::newRow("part 10 records nothing") << 2 << 10 << P::Moved << away << P::None << "";
-        QTest::newRow("a new mark stays created")
-            << 3 << 9 << P::Created << away << P::Created << "create";
-        QTest::newRow("release at the press point keeps all")
-            << 0 << 2 << P::Moved << still << P::Moved << "move";
+        rows({"body drag is a move|0|9|0|35,25|2|move", "end drag is a resize|1|2|0|35,25|3|move",
+            "part 10 records nothing|2|10|2|35,25|0|none",
+            "a new mark stays created|3|9|1|35,25|1|create",
+            "release at the press point keeps all|0|2|2|30,20|2|move"});
     }
 
     void undoCommandOwed()
     {
-        QFETCH(int, type);
-        QFETCH(int, part);
-        QFETCH(PendingChange, before);
-        QFETCH(QPointF, release);
-        QFETCH(PendingChange, after);
-        QFETCH(QString, kind);
+        QFETCH(QStringList, f);
+        const int part = f[1].toInt();
         std::unique_ptr<DLGraphicsItem> item(
-            DLGraphicsItem::create(type, {10, 20}, {60, 20}, QStringLiteral("text"), -1.0));
+            DLGraphicsItem::create(f[0].toInt(), {10, 20}, {60, 20}, QStringLiteral("t"), -1.0));
         item->setOrderNumber(4);
-        item->setPendingChange(before);
+        item->setPendingChange(PendingChange(f[2].toInt()));
         item->pressAt({30, 20}, part);
-        item->releaseAt(release, part);
-        QCOMPARE(item->pendingChange(), after);
-        if (release == QPointF(30, 20))
+        item->releaseAt(point(f[3]), part);
+        QCOMPARE(item->pendingChange(), PendingChange(f[4].toInt()));
+        if (point(f[3]) == QPointF(30, 20))
             QCOMPARE(item->renderer()->secondPoint(), QPointF(60, 20));
-        QCOMPARE(takeCommand(*item, false), kind);
-        QCOMPARE(takeCommand(*item, false), QString());
+        QCOMPARE(takeCommand(*item, false), f[5]);
+        QCOMPARE(takeCommand(*item, false), QStringLiteral("none"));
         item->setPendingChange(PendingChange::Created); // deleting wins over what is owed
         QCOMPARE(takeCommand(*item, true), QStringLiteral("delete"));
     }
 
+    // Direction|length|split|when not split, how far below, or left of, the line the label is.
     void lengthLabel_data()
     {
-        QTest::addColumn<QPointF>("along");
-        QTest::addColumn<double>("len");
-        QTest::addColumn<bool>("split");
-        QTest::addColumn<double>("offset"); // when not split: below, or left of, the line
-        QTest::newRow("30 across: label 2 under the line") << QPointF(1, 0) << 30.0 << false << 2.0;
-        QTest::newRow("31 across: label on a broken line") << QPointF(1, 0) << 31.0 << true << 0.0;
-        QTest::newRow("0 across: label 6 below") << QPointF(1, 0) << 0.0 << false << 6.0;
-        QTest::newRow("9 down: label 8 left") << QPointF(0, 1) << 9.0 << false << 8.0;
-        QTest::newRow("10 down: label 4 left") << QPointF(0, 1) << 10.0 << false << 4.0;
+        rows({"30 across: label 2 under the line|1,0|30|0|2",
+            "31 across: label on a broken line|1,0|31|1|0", "0 across: label 6 below|1,0|0|0|6",
+            "9 down: label 8 left|0,1|9|0|8", "10 down: label 4 left|0,1|10|0|4"});
     }
 
     void lengthLabel()
     {
-        QFETCH(QPointF, along);
-        QFETCH(double, len);
-        QFETCH(bool, split);
-        QFETCH(double, offset);
-        const bool vertical = along.y() > 0;
+        QFETCH(QStringList, f);
+        const QPointF along = point(f[0]);
+        const double len = f[1].toDouble();
+        const bool vertical = along.y() > 0, split = f[2] == "1";
         Driven<DLGraphicsLengthItemRenderer> r(
             MarkLength, {10, 20}, QPointF(10, 20) + along * len, QString(), 100.0);
         QCOMPARE(r->text(), QString::number(len + 1)); // counts both end pixels
@@ -181,8 +135,26 @@ private slots:
             QCOMPARE(r->gapStart(), along * (start - 2));
             QCOMPARE(r->gapEnd(), along * (start + extent + 2));
         } else {
-            QCOMPARE(vertical ? -label.right() : label.y(), offset);
+            QCOMPARE(vertical ? -label.right() : label.y(), f[3].toDouble());
         }
+    }
+
+    // Handle part dragged|local pointer|nearest handle. Handle centres of the 31 x 21 rectangle:
+    // corners at x -3.5 and 35.5, y -3.5 and 25.5.
+    void nearestHandle_data()
+    {
+        rows({"corner drag near the top-right|6|33,-1|3", "four-way tie keeps the first|8|16,11|1",
+            "exactly 10000 away shows none|8|-3.5,-10003.5|0",
+            "top-bottom tie goes to bottom|2|15.5,11|7", "left-right tie goes to right|4|16,10|5"});
+    }
+
+    void nearestHandle()
+    {
+        QFETCH(QStringList, f);
+        Driven<DLGraphicsRectItemRenderer> r(MarkRect, {10, 10}, {40, 30});
+        r->mouseMove(r->mapFromLocal(point(f[1])), HitNone);
+        r->setHitPart(f[0].toInt());
+        QCOMPARE(r->nearestHandle(), f[2].toInt());
     }
 };
 
