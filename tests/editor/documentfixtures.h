@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/dldocument.h"
+
 #include <QBuffer>
 #include <QDirIterator>
 #include <QImage>
@@ -7,9 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtEndian>
-
-#include <csignal>
-#include <sys/resource.h>
 
 // Files and documents built byte by byte, the way a foreign or damaged file would hold them.
 
@@ -36,6 +35,17 @@ inline QStringList filesBelow(const QString &root)
     return files;
 }
 
+inline DocumentError writeDocument(const QString &target, const QString &picture,
+    const QVector<MarkRecord> &marks = {}, double nextZ = 0)
+{
+    MarkRecordList list;
+    for (const MarkRecord &r : marks)
+        list.append(new MarkRecord(r));
+    const DocumentError error = writeDocumentFile(target, picture, list, nextZ);
+    clearMarkRecords(list);
+    return error;
+}
+
 inline QByteArray binaryJson(const QJsonDocument &document)
 {
     QT_WARNING_PUSH
@@ -54,16 +64,11 @@ inline QByteArray pictureBytes(const char *format, const QSize &size = QSize(7, 
     return buffer.data();
 }
 
-inline QByteArray bigEndian32(quint32 value)
+inline QByteArray block(const QByteArray &content, quint32 size = 0)
 {
     QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-inline QByteArray block(const QByteArray &content)
-{
-    return bigEndian32(quint32(content.size())) + content;
+    qToBigEndian(size ? size : quint32(content.size()), bytes.data());
+    return bytes + content;
 }
 
 inline QJsonObject documentObject(const QString &filename, const QJsonArray &marks = {})
@@ -77,18 +82,3 @@ inline QByteArray documentBytes(
 {
     return block(picture) + block(binaryJson(QJsonDocument(object)));
 }
-
-// While alive, no file of this process may grow past the limit (0: the one in force), so a
-// write fails half way even for root, whom permissions do not stop.
-struct FileSizeLimit
-{
-    rlimit saved {};
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited {bytes ? bytes : saved.rlim_cur, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-};

@@ -3,7 +3,6 @@
 #include "canvas/dlgraphicsscene.h"
 #include "canvas/dlgraphicsview.h"
 #include "documentfixtures.h"
-#include "editor/dldocument.h"
 #include "editor/dleditor.h"
 #include "editor/editorfileflows.h"
 #include "marks/dlgraphicsitem.h"
@@ -16,43 +15,31 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <array>
 
 namespace {
-// The editor with its file dialogs and its note answered, so no test waits for a human:
-// the save dialog takes its answers from a list, then is cancelled like the open dialog.
-class TestableEditor : public DLEditor
+// File dialogs answered so no test waits for a human: open is cancelled, save takes its
+// answers from a list and then is cancelled.
+struct AnsweredFileFlows : EditorFileFlows
 {
-public:
+    using EditorFileFlows::EditorFileFlows;
     QStringList saveAnswers;
     int saveDialogs = 0;
     int savedNotes = 0;
-
-    TestableEditor() { replaceFileFlows(std::make_unique<AnsweredFileFlows>(this)); }
-
-private:
-    class AnsweredFileFlows : public EditorFileFlows
+    QString askOpenFileName(const QString &) override { return {}; }
+    QString askSaveFileName() override
     {
-    public:
-        explicit AnsweredFileFlows(TestableEditor *editor)
-            : EditorFileFlows(editor)
-            , editor(editor)
-        {
-        }
-
-    protected:
-        QString askOpenFileName(const QString &) override { return QString(); }
-        QString askSaveFileName() override
-        {
-            ++editor->saveDialogs;
-            return editor->saveAnswers.isEmpty() ? QString() : editor->saveAnswers.takeFirst();
-        }
-        void showSavedNote() override { ++editor->savedNotes; }
-
-    private:
-        TestableEditor *editor;
-    };
+        ++saveDialogs;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    void showSavedNote() override { ++savedNotes; }
 };
 
+struct TestableEditor : DLEditor
+{
+    AnsweredFileFlows *flows = new AnsweredFileFlows(this);
+    TestableEditor() { replaceFileFlows(std::unique_ptr<EditorFileFlows>(flows)); }
+};
 } // namespace
 
 // Pictures and saved files live in separate folders, so a test sees exactly what a save wrote.
@@ -60,9 +47,9 @@ class TestDLEditor : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> pictures;
-    std::unique_ptr<QTemporaryDir> out;
+    std::unique_ptr<QTemporaryDir> pictures, out;
     std::unique_ptr<TestableEditor> editor;
+    AnsweredFileFlows *flows = nullptr;
 
     DLGraphicsScene *scene() const { return editor->canvasScene(); }
     QSlider *slider() const { return editor->findChild<QSlider *>("zoom_slider"); }
@@ -116,6 +103,7 @@ private slots:
         pictures = std::make_unique<QTemporaryDir>();
         out = std::make_unique<QTemporaryDir>();
         editor = std::make_unique<TestableEditor>();
+        flows = editor->flows;
     }
     void cleanup()
     {
@@ -130,35 +118,27 @@ private slots:
     {
         QTest::addColumn<QStringList>("commands");
         QTest::addColumn<QString>("state");
-        const auto row
-            = [](const QString &name, const QStringList &commands, const QString &state) {
-                  QTest::newRow(qPrintable(name)) << commands << state;
-              };
+        const auto row = [](const QString &name, const QString &commands, const QString &state) {
+            QTest::newRow(qPrintable(name)) << ("open," + commands).split(',') << state;
+        };
         const QString length = "buttons=x---- mode=1 tool=0 drag=0 tracks=1";
-        row("Length action after Rect", {"open", "rect_btn", "actionLength", "actionAutoDetect"},
-            length);
-        row("checked Length clicked again", {"open", "ruler_btn", "ruler_btn", "actionAutoDetect"},
-            length);
-        row("checked Move clicked again",
-            {"open", "actionMove_Edit", "move_btn", "actionAutoDetect"},
+        row("Length action after Rect", "rect_btn,actionLength,actionAutoDetect", length);
+        row("checked Length clicked again", "ruler_btn,ruler_btn,actionAutoDetect", length);
+        row("checked Move clicked again", "actionMove_Edit,move_btn,actionAutoDetect",
             "buttons=----x mode=0 drag=1 tracks=0");
-        const struct
-        {
-            int from, in, out;
-        } steps[]
-            = {{10, 100, 10}, {99, 100, 10}, {100, 200, 10}, {101, 200, 100}, {400, 400, 300}};
-        for (const auto &s : steps) {
-            const QStringList from {"open", QString("slider=%1").arg(s.from)};
-            row(QString("in from %1").arg(s.from), from + QStringList {"zoomin_btn"},
-                QString("zoom=%1 scale=%2").arg(s.in).arg(s.in / 100.0));
-            row(QString("out from %1").arg(s.from), from + QStringList {"actionZoom_Out"},
-                QString("zoom=%1 scale=%2").arg(s.out).arg(s.out / 100.0));
+        for (const auto &[from, in, out] : {std::array {10, 100, 10}, {99, 100, 10}, {100, 200, 10},
+                 {101, 200, 100}, {400, 400, 300}}) {
+            const QString zoom = "zoom=%1 scale=%2";
+            row(QString("in from %1").arg(from), QString("slider=%1,zoomin_btn").arg(from),
+                zoom.arg(in).arg(in / 100.0));
+            row(QString("out from %1").arg(from), QString("slider=%1,actionZoom_Out").arg(from),
+                zoom.arg(out).arg(out / 100.0));
         }
-        row("fit from 400", {"open", "slider=400", "actionFit_Size"}, "zoom=100 scale=1");
-        row("wheel up stops at 400", {"open", "slider=398", "wheel up"}, "zoom=400 scale=4");
-        row("wheel down stops at 10", {"open", "slider=12", "wheel down"}, "zoom=10 scale=0.1");
-        row("empty window ignores wheel and zoom", {"wheel up", "actionZoom_In", "zoomout_btn"},
-            "zoom=100 scale=1");
+        row("fit from 400", "slider=400,actionFit_Size", "zoom=100 scale=1");
+        row("wheel up stops at 400", "slider=398,wheel up", "zoom=400 scale=4");
+        row("wheel down stops at 10", "slider=12,wheel down", "zoom=10 scale=0.1");
+        QTest::newRow("empty window ignores wheel and zoom")
+            << QStringList {"wheel up", "actionZoom_In", "zoomout_btn"} << "zoom=100 scale=1";
     }
 
     void commands()
@@ -172,79 +152,70 @@ private slots:
             {"ruler_btn", "rect_btn", "colorpick_btn", "comment_btn", "move_btn"})
             buttons += editor->findChild<QToolButton *>(name)->isChecked() ? 'x' : '-';
         const QTransform t = editor->canvasView()->transform();
-        const QHash<QString, QString> now {{"buttons", buttons},
-            {"mode", QString::number(scene()->mode())}, {"tool", QString::number(scene()->toolType())},
-            {"drag", QString::number(editor->canvasView()->dragMode())},
-            {"zoom", QString::number(slider()->value())},
-            {"scale",
-                t == QTransform::fromScale(t.m11(), t.m11()) ? QString::number(t.m11()) : "skewed"},
-            {"tracks", QString::number(editor->canvasView()->isTrackingMouseFreeMove())}};
+        const QHash<QString, QVariant> now {{"buttons", buttons}, {"mode", scene()->mode()},
+            {"tool", scene()->toolType()}, {"drag", editor->canvasView()->dragMode()},
+            {"zoom", slider()->value()},
+            {"scale", t == QTransform::fromScale(t.m11(), t.m11()) ? QVariant(t.m11()) : "skewed"},
+            {"tracks", int(editor->canvasView()->isTrackingMouseFreeMove())}};
         QStringList seen;
         for (const QString &pair : state.split(' '))
-            seen << pair.section('=', 0, 0) + '=' + now.value(pair.section('=', 0, 0));
+            seen << pair.section('=', 0, 0) + '=' + now.value(pair.section('=', 0, 0)).toString();
         QCOMPARE(seen.join(' '), state);
     }
 
-    // A picture is open; the second file is opened over it.
+    // A picture is open and the second file is opened over it, a mark there when the row
+    // answers the replace question; then Save is chosen. The state: questions, title, picture
+    // (P: the pictures folder, T: the temporary one), next z value, marks, zoom, save dialogs.
     void openOver_data()
     {
-        QTest::addColumn<bool>("withMark");
         QTest::addColumn<QString>("second");
-        QTest::newRow("no marks, no question") << false << "second.png";
-        QTest::newRow("marks, No keeps everything") << true << "second.png";
-        QTest::newRow("plan.dld opens as a document") << false << "plan.dld";
-        QTest::newRow("plan.DLD opens as a picture") << false << "plan.DLD";
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("state");
+        const auto row
+            = [](const char *name, const char *second, const char *answer, const char *state) {
+                  QTest::newRow(name) << second << answer << state;
+              };
+        row("no marks, no question", "second.png", "", "|second.png|P/second.png|0|0|100|1");
+        row("marks, No keeps everything", "second.png", "No",
+            "Replace current document?|first.png|P/first.png|0|1|250|1");
+        row("plan.dld opens as a document", "plan.dld", "", "|P/plan.dld|T/inside.png|3|0|100|0");
+        row("plan.DLD opens as a picture", "plan.DLD", "", "|plan.DLD|P/plan.DLD|0|0|100|1");
+        row("unreadable document after Yes leaves the empty window", "broken.dld", "Yes",
+            "Replace current document?,Could not parse image data. Open Failed. "
+            ":(|Dimlet||0|0|100|0");
     }
 
     void openOver()
     {
-        QFETCH(bool, withMark);
         QFETCH(QString, second);
-        const QString first = openPicture("first.png");
-        QGraphicsItem *mark = withMark ? addMark() : nullptr;
+        QFETCH(QString, answer);
+        QFETCH(QString, state);
+        openPicture("first.png");
+        if (!answer.isEmpty())
+            addMark();
         slider()->setValue(250);
         const QString path = pictures->filePath(second);
-        QVERIFY(writeFile(path,
-            second.startsWith("plan") ? documentBytes(documentObject("inside.png"))
-                                      : pictureBytes("png")));
-        PromptRecorder prompts(QMessageBox::No);
-        editor->openFile(path);
-
-        QCOMPARE(
-            prompts.texts(), withMark ? QStringList {"Replace current document?"} : QStringList());
-        if (withMark)
-            QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::NoButton);
-        const bool document = !withMark && path.endsWith(".dld");
-        QCOMPARE(editor->windowTitle(), withMark ? "first.png" : document ? path : second);
-        QCOMPARE(scene()->imagePath(),
-            withMark       ? first
-                : document ? joinPath(tempDirPath(), "inside.png")
-                           : path);
-        QCOMPARE(scene()->nextZValue(), document ? 3.0 : 0.0);
-        QCOMPARE(scene()->items().contains(mark), withMark);
-        QCOMPARE(slider()->value(), withMark ? 250 : 100);
-    }
-
-    // After Yes to the replace question a document that cannot be read leaves the empty
-    // window, from which Save writes nothing.
-    void failedRead()
-    {
-        const QByteArray bytes = block(pictureBytes("png")) + block("no json");
-        const QString path = pictures->filePath("broken.dld");
+        const QByteArray bytes = second == "broken.dld"
+            ? block(pictureBytes("png")) + block("no json")
+            : second.startsWith("plan") ? documentBytes(documentObject("inside.png"))
+                                        : pictureBytes("png");
         QVERIFY(writeFile(path, bytes));
-        openPicture();
-        addMark();
-        PromptRecorder prompts(QMessageBox::Yes);
+        PromptRecorder prompts(answer == "Yes" ? QMessageBox::Yes : QMessageBox::No);
         editor->openFile(path);
+        if (!answer.isEmpty())
+            QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::NoButton);
+        const QString seen = QStringList {prompts.texts().join(','), editor->windowTitle(),
+            scene()->imagePath(), QString::number(scene()->nextZValue()),
+            QString::number(scene()->hasMarks()), QString::number(slider()->value())}
+                                 .join('|');
         QVERIFY(QMetaObject::invokeMethod(editor.get(), "on_actionSave_triggered"));
-        QCOMPARE(prompts.texts(),
-            QStringList(
-                {"Replace current document?", "Could not parse image data. Open Failed. :("}));
-        QCOMPARE(editor->windowTitle(), QStringLiteral("Dimlet"));
-        QVERIFY(scene()->imagePath().isEmpty() && !scene()->hasMarks());
-        QVERIFY(editor->findChild<QToolButton *>("move_btn")->isHidden());
-        QCOMPARE(editor->saveDialogs, 0);
-        QCOMPARE(fileBytes(path), bytes);
+        QCOMPARE(QString(seen + '|' + QString::number(flows->saveDialogs))
+                     .replace(pictures->path(), "P")
+                     .replace(tempDirPath(), "T/"),
+            state);
+        QCOMPARE(editor->findChild<QToolButton *>("move_btn")->isHidden(), answer == "Yes");
+        if (answer == "Yes")
+            QCOMPARE(fileBytes(path), bytes);
     }
 
     // 1251 * 0.8 = 1000.8 -> 1001, 201 * 0.5 = 100.5 -> 101 + 10; 1001 * 0.8 = 800.8 -> 801.
@@ -294,36 +265,34 @@ private slots:
         if (!existing.isEmpty())
             QVERIFY(writeFile(out->filePath(existing), "older"));
         if (!chosen.isEmpty())
-            editor->saveAnswers << out->filePath(chosen);
+            flows->saveAnswers << out->filePath(chosen);
         PromptRecorder prompts(answerYes ? QMessageBox::Yes : QMessageBox::No);
         run("actionSave_As");
-
         QCOMPARE(prompts.texts(),
             existing.isEmpty() ? QStringList() : QStringList {"File Existed. Replace?"});
         QStringList files = QStringList {result, existing}.filter(QRegExp(".+"));
         files.removeDuplicates();
-        files.sort();
         QCOMPARE(filesBelow(out->path()), files);
         if (existing != result && !existing.isEmpty())
             QCOMPARE(fileBytes(out->filePath(existing)), QByteArray("older"));
-        QCOMPARE(editor->savedNotes, int(!result.isEmpty()));
+        QCOMPARE(flows->savedNotes, int(!result.isEmpty()));
         const bool document = !result.isEmpty() && format.isEmpty();
-        if (document) {
-            QTemporaryDir extracted;
-            const DocumentReadResult back
-                = readDocumentFile(out->filePath(result), extracted.path());
-            QCOMPARE(fileBytes(back.picturePath), fileBytes(picture));
-        } else if (!result.isEmpty()) {
-            QCOMPARE(QImageReader(out->filePath(result)).format(), format);
-            QCOMPARE(QImageReader(out->filePath(result)).size(), QSize(61, 37));
-        }
+        QTemporaryDir extracted;
+        if (document)
+            QCOMPARE(
+                fileBytes(readDocumentFile(out->filePath(result), extracted.path()).picturePath),
+                fileBytes(picture));
+        else if (!result.isEmpty())
+            QCOMPARE(QImageReader(out->filePath(result)).format() + ' '
+                    + QByteArray::number(QImageReader(out->filePath(result)).size().width()),
+                format + " 61");
         QCOMPARE(editor->windowTitle(), document ? out->filePath(result) : "shot.png");
         QCOMPARE(scene()->isModified(), !document);
 
         // Only a document save makes Save write without asking.
-        const int dialogs = editor->saveDialogs;
+        const int dialogs = flows->saveDialogs;
         run("actionSave");
-        QCOMPARE(editor->saveDialogs, dialogs + (document ? 0 : 1));
+        QCOMPARE(flows->saveDialogs, dialogs + (document ? 0 : 1));
 
         // Closing asks while changes are unsaved, again after a refusal; only Yes closes.
         prompts.clear();

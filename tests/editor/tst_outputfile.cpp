@@ -1,116 +1,126 @@
 #include "testsupport.h"
 
 #include "documentfixtures.h"
-
-#include "editor/dldocument.h"
 #include "editor/imageexport.h"
-#include "marks/dlmarktypes.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <pwd.h>
 #include <sys/fsuid.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
-// Root ignores a folder's mode, so as root the files are made and written with the file
-// system rights of an ordinary account (the calling thread's only), on files it owns.
-class OrdinaryAccountRights
+// "" when written, else the document's message, or "failed" for an export.
+QString save(const QString &path, const QString &picture)
 {
-public:
-    explicit OrdinaryAccountRights(const QString &sandbox)
-    {
-        if (geteuid() != 0)
-            return;
-        const passwd *account = getpwnam("nobody");
-        if (!account
-            || chown(QFile::encodeName(sandbox).constData(), account->pw_uid, account->pw_gid) != 0)
-            return;
-        setfsgid(account->pw_gid);
-        setfsuid(account->pw_uid);
-        m_dropped = int(setfsuid(uid_t(-1))) == int(account->pw_uid);
-    }
-    ~OrdinaryAccountRights()
-    {
-        if (geteuid() == 0) {
-            setfsuid(0);
-            setfsgid(0);
-        }
-    }
-    bool active() const { return geteuid() != 0 || m_dropped; }
-
-private:
-    bool m_dropped = false;
-};
+    if (!path.endsWith(".dld"))
+        return exportImage(
+                   QImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied), path)
+            ? QString()
+            : "failed";
+    return documentErrorMessage(writeDocument(path, picture, {{1, 1, {2, 3}, {9, 8}, {}, -1}}, 2));
+}
 } // namespace
 
-// Saving over an existing file: kept atomic where the folder allows it, in place where it
-// does not, and in place over a file with a second name so that name sees the new content.
+// Documents and exports over an existing file: atomic where the folder allows it, in place
+// where it does not, in place over a file with a second name so that name sees the new
+// content; a failed write leaves the old file and nothing else.
 class TestOutputFile : public QObject
 {
     Q_OBJECT
 private slots:
     void replacesExistingFile_data()
     {
-        QTest::addColumn<bool>("document");
+        QTest::addColumn<QString>("suffix");
         QTest::addColumn<bool>("lockedFolder");
-        QTest::newRow("document into a read-only folder") << true << true;
-        QTest::newRow("document over a hard-linked file") << true << false;
-        QTest::newRow("export into a read-only folder") << false << true;
-        QTest::newRow("export over a hard-linked file") << false << false;
+        for (const char *suffix : {"dld", "png"}) {
+            const char *kind = qstrcmp(suffix, "dld") ? "export" : "document";
+            QTest::addRow("%s into a read-only folder", kind) << QString(suffix) << true;
+            QTest::addRow("%s over a hard-linked file", kind) << QString(suffix) << false;
+        }
     }
 
     void replacesExistingFile()
     {
-        QFETCH(bool, document);
+        QFETCH(QString, suffix);
         QFETCH(bool, lockedFolder);
         QTemporaryDir sandbox;
-        const OrdinaryAccountRights rights(sandbox.path());
-        if (!rights.active())
-            QSKIP("Needs to write as an account that folder modes apply to; setfsuid was refused.");
-        const QString folder = sandbox.filePath("folder");
-        const QString elsewhere = sandbox.filePath("elsewhere");
-        QVERIFY(QDir().mkpath(folder) && QDir().mkpath(elsewhere));
-        const QString suffix = document ? ".dld" : ".png";
-        const QString target = folder + "/target" + suffix;
-        const QString secondName = elsewhere + "/second name" + suffix;
+        // Root ignores folder modes, so it writes with the file rights of "nobody" (this thread).
+        const passwd *nobody = getpwnam("nobody");
+        if (geteuid() == 0 && nobody
+            && chown(QFile::encodeName(sandbox.path()).constData(), nobody->pw_uid, nobody->pw_gid)
+                == 0) {
+            setfsgid(nobody->pw_gid);
+            setfsuid(nobody->pw_uid);
+        }
+        const auto restore = qScopeGuard([] { setfsuid(0), setfsgid(0); });
+        if (int(setfsuid(uid_t(-1))) == 0)
+            QSKIP("Needs to write as an account that folder modes apply to.");
+        const QString folder = sandbox.filePath("folder"), other = sandbox.filePath("other");
+        QVERIFY(QDir().mkpath(folder) && QDir().mkpath(other));
+        const QString target = folder + "/target." + suffix, second = other + "/second." + suffix;
         // Larger than the new content, so a missing truncation shows.
         QVERIFY(writeFile(target, QByteArray(200000, 'x')));
-        QVERIFY(
-            ::link(QFile::encodeName(target).constData(), QFile::encodeName(secondName).constData())
+        QVERIFY(::link(QFile::encodeName(target).constData(), QFile::encodeName(second).constData())
             == 0);
         if (lockedFolder) {
-            QVERIFY(QFile::setPermissions(folder,
-                QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                    | QFile::ReadOther | QFile::ExeOther));
-            QVERIFY2(!QFile(folder + "/probe").open(QIODevice::WriteOnly),
-                "the folder still takes new files");
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(!QFile(folder + "/probe").open(QIODevice::WriteOnly));
         }
-
-        const QString picture = elsewhere + "/picture.png";
-        QVERIFY(writeFile(picture, pictureBytes("png", QSize(30, 20))));
-        const QString reference = elsewhere + "/reference" + suffix;
-        bool written = false;
-        bool referenceWritten = false;
-        if (document) {
-            MarkRecordList records {
-                new MarkRecord {MarkRect, 1, QPointF(2, 3), QPointF(9, 8), {}, -1}};
-            written = writeDocumentFile(target, picture, records, 2) == DocumentError::None;
-            referenceWritten
-                = writeDocumentFile(reference, picture, records, 2) == DocumentError::None;
-            clearMarkRecords(records);
-        } else {
-            const QImage image(
-                QImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-            written = exportImage(image, target);
-            referenceWritten = exportImage(image, reference);
-        }
+        const QString picture = other + "/picture.png";
+        QVERIFY(writeFile(picture, pictureBytes("png", {30, 20})));
+        const QString written = save(target, picture);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(written);
-        QVERIFY(referenceWritten);
-        const QByteArray expected = fileBytes(reference);
-        QCOMPARE(fileBytes(target), expected);
-        QCOMPARE(fileBytes(secondName), expected);
+        QCOMPARE(written + save(other + "/reference." + suffix, picture), QString());
+        QCOMPARE(fileBytes(target), fileBytes(other + "/reference." + suffix));
+        QCOMPARE(fileBytes(second), fileBytes(target));
+    }
+
+    // A size limit makes a write fail half way even for root, whom permissions do not stop.
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("sizeLimit");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, const char *target, const char *picture, int limit,
+                             const char *message) {
+            QTest::newRow(name) << target << picture << limit << message;
+        };
+        const char *noOutput = "Could not open output file.";
+        row("document into a missing folder", "gone/new.dld", "p.bmp", 0, noOutput);
+        row("document, disk full half way", "old.dld", "p.bmp", 4096, noOutput);
+        row("document of a missing picture", "old.dld", "none.png", 0,
+            "Could not save image file.");
+        row("export, disk full half way", "old.bmp", "p.bmp", 4096, "failed");
+        row("export of no picture", "old.bmp", "none.png", 0, "failed");
+        row("export to a suffix of no image format", "old.txt", "p.bmp", 0, "failed");
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, picture);
+        QFETCH(int, sizeLimit);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("p.bmp"), pictureBytes("bmp", {200, 200})));
+        const QString old = dir.filePath(target.startsWith("gone") ? "old.dld" : target);
+        QVERIFY(writeFile(old, "old"));
+        const QStringList before = filesBelow(dir.path());
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited {sizeLimit ? rlim_t(sizeLimit) : saved.rlim_cur, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const QString error = save(dir.filePath(target), dir.filePath(picture));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(error, message);
+        QCOMPARE(fileBytes(old), QByteArray("old"));
+        QCOMPARE(filesBelow(dir.path()), before);
     }
 };
 

@@ -8,7 +8,6 @@
 #include "settings/preferences.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QStandardPaths>
 
 class TestPreferences : public QObject
@@ -19,30 +18,29 @@ private slots:
     void preferencesFilePathBothBranches()
     {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        const QString beside = QDir::cleanPath(data + QStringLiteral("/../Dimlet"));
+        const QString beside = QDir::cleanPath(data + "/../Dimlet") + QDir::separator();
         QDir(data).removeRecursively();
         QDir(beside).removeRecursively();
-        QCOMPARE(preferencesFilePath(), beside + QDir::separator() + "preferences.ini");
-        QCOMPARE(preferencesFilePath(), beside + QDir::separator() + "preferences.ini");
+        QCOMPARE(preferencesFilePath() + preferencesFilePath(),
+            beside + "preferences.ini" + beside + "preferences.ini");
         QVERIFY(QDir().mkpath(data));
         QCOMPARE(preferencesFilePath(), QStringLiteral("./preferences.ini"));
         QVERIFY(QDir(data).removeRecursively());
     }
 
-    // What the getters make of a hand-edited or damaged file: out-of-range indexes fall back
-    // to the first palette colour and the pattern, and a file with what could start a
+    // Read as colour index, background, format, profile, origin. Out-of-range indexes fall
+    // back to the first palette colour and the pattern, and a file with what could start a
     // serialized value (Qt's decoder of those crashes on forged data) reads as absent.
     void getters_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("read"); // colour index, background, format, profile, origin
+        QTest::addColumn<QString>("read");
         const auto row = [](const char *name, const char *content, const char *read) {
             QTest::newRow(name) << QByteArray(content) << QString(read);
         };
         row("no file", nullptr, "0 ff32353f 0 0 0");
         row("every value set",
-            "dl_mark_color=6\ndl_background=1\ndl_color_fmt=5\n"
-            "dl_mac_profile=true\ndl_flipY=true\n",
+            "dl_mark_color=6\ndl_background=1\ndl_color_fmt=5\ndl_mac_profile=true\ndl_flipY=true",
             "6 fffffce5 5 1 1");
         row("white", "dl_background=2\n", "0 ffffffff 0 0 0");
         row("colour one past the palette, background 7", "dl_mark_color=7\ndl_background=7\n",
@@ -63,8 +61,7 @@ private slots:
         QFile::remove(preferencesFilePath());
         QVERIFY(content.isNull() || writeFile(preferencesFilePath(), content));
         const QBrush brush = DLSetting::backgroundBrush();
-        const auto argb
-            = [](const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32); };
+        const auto argb = [](const QImage &i) { return i.convertToFormat(QImage::Format_ARGB32); };
         const QString background = brush.style() != Qt::TexturePattern
             ? QString::number(brush.color().rgba(), 16)
             : argb(brush.texture().toImage()) == argb(QImage(":/DL/images/DLBackground1.png"))

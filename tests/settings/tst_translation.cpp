@@ -6,26 +6,27 @@
 #include "settings/preferences.h"
 #include "settings/translation.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 
+// Rows read "stored-choice system-locale ...", "-" for no stored choice.
 class TestTranslation : public QObject
 {
     Q_OBJECT
 
-    // A null stored choice leaves the preferences file without one.
-    static void useLanguage(const QString &stored, const QString &locale)
+    static QStringList useLanguage(const QString &spec)
     {
+        const QStringList fields = spec.split(' ');
         QFile::remove(preferencesFilePath());
-        if (!stored.isNull())
-            writePreference(PrefKey::AppLanguage, stored);
-        setSystemLocaleProvider([locale] { return QLocale(locale); });
+        if (fields[0] != "-")
+            writePreference(PrefKey::AppLanguage, fields[0]);
+        setSystemLocaleProvider([locale = fields[1]] { return QLocale(locale); });
+        return fields;
     }
 
 private slots:
@@ -35,31 +36,23 @@ private slots:
         setSystemLocaleProvider({});
     }
 
-    // Files in the languages directory; "!" marks one that is there but no translation.
+    // Then the files in the languages directory ("!": there but no translation) and the
+    // translations installed.
     void startupChain_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("installed");
-        const auto row = [](const char *name, const char *stored, const char *locale,
-                             const QStringList &files, const char *installed) {
-            QTest::newRow(name) << QString(stored) << locale << files << installed;
-        };
-        row("stored missing falls to the system's", "fr", "ja_JP", {"ja", "en"}, "ja");
-        row("system missing falls to English", nullptr, "ru_RU", {"de", "en"}, "en");
-        row("Chinese (Taiwan) loads simplified", nullptr, "zh_TW", {"zhs", "zht"}, "zhs");
-        row("a broken stored file stops the chain", "fr", "ja_JP", {"fr!", "ja", "en"}, "broken");
+        QTest::addColumn<QString>("spec");
+        QTest::newRow("stored missing falls to the system's") << "fr ja_JP ja,en ja";
+        QTest::newRow("system missing falls to English") << "- ru_RU de,en en";
+        QTest::newRow("Chinese (Taiwan) loads simplified") << "- zh_TW zhs,zht zhs";
+        QTest::newRow("a broken stored file stops the chain") << "fr ja_JP fr!,ja,en broken";
     }
 
     void startupChain()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, locale);
-        QFETCH(QStringList, files);
-        QFETCH(QString, installed);
+        QFETCH(QString, spec);
         QTemporaryDir languages;
-        for (const QString &code : files) {
+        const QStringList fields = useLanguage(spec);
+        for (const QString &code : fields[2].split(',')) {
             const QString target
                 = languages.filePath("dimlet_" + code.chopped(code.endsWith('!')) + ".qm");
             QVERIFY(code.endsWith('!')
@@ -67,7 +60,6 @@ private slots:
                     : QFile::copy(DIMLET_BUILD_DIR "/languages/dimlet_" + code + ".qm", target));
         }
         setLanguagesDirOverride(languages.path());
-        useLanguage(stored, locale);
         {
             QObject owner;
             installStartupTranslation(&owner);
@@ -81,78 +73,67 @@ private slots:
                 if (!own.isEmpty())
                     QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), own);
             }
-            QCOMPARE(loaded.join(','), installed);
+            QCOMPARE(loaded.join(','), fields[3]);
         }
         QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), QStringLiteral("Move"));
     }
 
-    // Qt's own buttons follow the chosen language, from the system's Qt translations.
+    // Qt's own Yes, No and Save follow the chosen language, from the system's Qt translations.
     void toolkitTexts_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QStringList>("buttons"); // Yes, No, Save
-        QTest::newRow("German") << "de" << QStringList {"&Ja", "&Nein", "Speichern"};
-        QTest::newRow("Portuguese is Brazil's") << "pt" << QStringList {"&Sim", "&Não", "Salvar"};
-        QTest::newRow("simplified Chinese") << "zhs" << QStringList {"是(&Y)", "否(&N)", "保存"};
-        QTest::newRow("traditional Chinese") << "zht" << QStringList {"是(&Y)", "否(&N)", "儲存"};
+        QTest::addColumn<QString>("spec");
+        QTest::newRow("German") << "de - &Ja,&Nein,Speichern";
+        QTest::newRow("Portuguese is Brazil's") << "pt - &Sim,&Não,Salvar";
+        QTest::newRow("simplified Chinese") << "zhs - 是(&Y),否(&N),保存";
+        QTest::newRow("traditional Chinese") << "zht - 是(&Y),否(&N),儲存";
     }
 
     void toolkitTexts()
     {
-        QFETCH(QString, stored);
-        QFETCH(QStringList, buttons);
+        QFETCH(QString, spec);
         QVERIFY2(
             QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"),
             "Qt's translations are missing (scripts/deps.sh installs them)");
         setLanguagesDirOverride(DIMLET_BUILD_DIR "/languages");
-        writePreference(PrefKey::AppLanguage, stored);
+        const QStringList fields = useLanguage(spec);
         QObject owner;
         installStartupTranslation(&owner);
         QMessageBox box(QMessageBox::Question, QString(), QString(),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
-        QCOMPARE(QStringList({box.button(QMessageBox::Yes)->text(),
-                     box.button(QMessageBox::No)->text(), box.button(QMessageBox::Save)->text()}),
-            buttons);
+        const auto text = [&](QMessageBox::StandardButton b) { return box.button(b)->text(); };
+        QCOMPARE(
+            QStringList({text(QMessageBox::Yes), text(QMessageBox::No), text(QMessageBox::Save)})
+                .join(','),
+            fields[2]);
     }
 
-    // Opening and closing the dialog is no choice: only a chosen entry is stored. The notice
-    // shows while the choice differs from the language running.
+    // Then the entry the dialog opens on, the entries chosen ("|" apart) and whether the
+    // notice shows. Only a chosen entry is stored; the notice shows while the choice differs
+    // from the language running.
     void chooseLanguage_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("shown"); // the entry the dialog opens on
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<bool>("notice");
-        const auto row = [](const char *name, const char *stored, const char *locale,
-                             const char *shown, const QStringList &choices, bool notice) {
-            QTest::newRow(name) << QString(stored) << locale << QString(shown) << choices << notice;
-        };
-        row("stored choice over the system's", "zht", "de_DE", "繁體中文", {}, false);
-        row("Italian while running German", nullptr, "de_DE", "Deutsch", {"Italiano"}, true);
-        row("Italian, then German again", nullptr, "de_DE", "Deutsch", {"Italiano", "Deutsch"},
-            false);
-        row("German while running built-in English", nullptr, "ru_RU", "English", {"Deutsch"},
-            true);
+        QTest::addColumn<QString>("spec");
+        QTest::newRow("stored choice over the system's") << "zht de_DE 繁體中文 - 0";
+        QTest::newRow("Italian while running German") << "- de_DE Deutsch Italiano 1";
+        QTest::newRow("Italian, then German again") << "- de_DE Deutsch Italiano|Deutsch 0";
+        QTest::newRow("German while running built-in English") << "- ru_RU English Deutsch 1";
     }
 
     void chooseLanguage()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, locale);
-        QFETCH(QString, shown);
-        QFETCH(QStringList, choices);
-        QFETCH(bool, notice);
-        useLanguage(stored, locale);
+        QFETCH(QString, spec);
+        const QStringList fields = useLanguage(spec);
         CLanguageSetting dialog;
         auto *list = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
-        QCOMPARE(list->currentText(), shown);
-        for (const QString &choice : choices)
-            list->setCurrentIndex(list->findText(choice));
-        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("notifyLabel"))->isHidden(), !notice);
+        QCOMPARE(list->currentText(), fields[2]);
+        for (const QString &choice : fields[3].split('|'))
+            if (choice != "-")
+                list->setCurrentIndex(list->findText(choice));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("notifyLabel"))->isHidden(),
+            fields[4] == "0");
         dialog.reject();
-        const QString code = list->currentData().toString();
-        QCOMPARE(readStringPreference(PrefKey::AppLanguage), choices.isEmpty() ? stored : code);
+        QCOMPARE(readStringPreference(PrefKey::AppLanguage),
+            fields[3] == "-" ? fields[0] : list->currentData().toString());
     }
 };
 

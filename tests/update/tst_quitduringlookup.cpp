@@ -3,17 +3,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <time.h>
-
-namespace {
-qint64 monotonicNanoseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-} // namespace
-
 // With no network a name lookup can take seconds and cannot be cancelled; closing the
 // window must still end the program at once, and cleanly.
 class TestQuitDuringLookup : public QObject
@@ -23,29 +12,23 @@ private slots:
     void closingDoesNotWaitForTheLookup()
     {
         QTemporaryDir dir;
-        const QString stamp = dir.filePath(QStringLiteral("closed"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LD_PRELOAD", DIMLET_SLOW_LOOKUP);
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
         env.insert("DIMLET_UPDATE_URL", "http://dimlet.invalid/update/dimlet.json");
         env.insert("DIMLET_SLOW_LOOKUP_SECONDS", "30");
-        env.insert("DIMLET_SLOW_LOOKUP_STAMP", stamp);
+        env.insert("DIMLET_SLOW_LOOKUP_STAMP", dir.filePath("closed"));
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(DIMLET_PROGRAM), QStringList());
-        QVERIFY(program.waitForStarted());
         // Far below the lookup's 30 seconds, far above what start-up and closing take.
         const bool ended = program.waitForFinished(10000);
-        const qint64 endedAt = monotonicNanoseconds();
-        if (!ended) {
-            program.kill();
-            program.waitForFinished();
-        }
+        program.kill();
+        program.waitForFinished();
         const QByteArray errors = program.readAllStandardError();
         QVERIFY2(ended, "the program was still running 10 s after it started");
-        QFile closedAt(stamp);
-        QVERIFY2(closedAt.open(QIODevice::ReadOnly), "the window was not closed during a lookup");
-        qInfo("closing to exit: %.1f ms", (endedAt - closedAt.readAll().toLongLong()) / 1e6);
+        QVERIFY2(
+            QFile::exists(dir.filePath("closed")), "the window was not closed during a lookup");
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
         QVERIFY2(!errors.contains("QThread"), errors.constData());
