@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
@@ -9,6 +10,17 @@
 #include <QThread>
 
 QString DesktopSession::noDisplay;
+
+QImage makeFramedPicture()
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(qRgb(236, 238, 241));
+    QPainter painter(&image);
+    painter.fillRect(QRect(180, 60, 60, 40), QColor(51, 102, 204));
+    painter.setPen(QColor(pictureFrameColour));
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    return image;
+}
 
 QString DesktopSession::startDisplay(QProcess *server)
 {
@@ -38,6 +50,7 @@ DesktopSession::DesktopSession(const QString &name)
 {
     QDir(root).removeRecursively();
     QDir().mkpath(root + "/files");
+    QDir().mkpath(tempPath());
     updates.listen(QHostAddress::LocalHost);
     // A dropped connection leaves the program without an update offer.
     QObject::connect(&updates, &QTcpServer::newConnection, [this] {
@@ -67,6 +80,7 @@ bool DesktopSession::start()
              "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         env.remove(name);
     env.insert("HOME", root);
+    env.insert("TMPDIR", tempPath());
     env.insert("DIMLET_UPDATE_URL", QString("http://127.0.0.1:%1/u").arg(updates.serverPort()));
     env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root + "/no-bus");
     env.insert("NO_AT_BRIDGE", "1");
@@ -244,6 +258,6 @@ bool DesktopSession::saveAs(const QString &path)
 
 bool DesktopSession::answerQuestion(bool yes)
 {
-    const QString box = waitForWindow("^Dimlet$");
+    const QString box = waitForWindow();
     return !box.isEmpty() && focus(box) && key(yes ? "y" : "n") && waitForWindowGone(box);
 }

@@ -3,7 +3,6 @@
 #include "editor/dldocument.h"
 #include "marks/dlmarktypes.h"
 
-#include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -27,18 +26,6 @@ private slots:
 };
 
 namespace {
-// A light picture with a blue patch, framed so that the journeys find it on the screen.
-QImage makePicture()
-{
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(qRgb(236, 238, 241));
-    QPainter painter(&image);
-    painter.fillRect(QRect(180, 60, 60, 40), QColor(51, 102, 204));
-    painter.setPen(QColor(pictureFrameColour));
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    return image;
-}
-
 // Shown whole, pixel for pixel: the window has grown to fit the picture at zoom 100.
 bool showsWholePicture(DesktopSession &s, const QImage &picture)
 {
@@ -69,7 +56,7 @@ QStringList documentMarks(const QString &path)
 void Journeys::drawSaveAndClose()
 {
     DesktopSession s("draw-save-close");
-    const QImage picture = makePicture();
+    const QImage picture = makeFramedPicture();
     const QString board = s.filePath("board.png");
     QVERIFY(picture.save(board));
     JOURNEY_VERIFY(s, s.start());
@@ -136,7 +123,7 @@ void Journeys::dropFromAnotherProgramInGerman()
     const QString openTitle = german.translate("DLEditor", "Open Image");
     QVERIFY(!openTitle.isEmpty() && openTitle != "Open Image");
     DesktopSession s("drop-german");
-    const QImage picture = makePicture();
+    const QImage picture = makeFramedPicture();
     const QString board = s.filePath("board.png");
     QVERIFY(picture.save(board));
     QSettings(s.preferencesFilePath(), QSettings::IniFormat).setValue("app_language", "de");
