@@ -1,5 +1,8 @@
 #include "desktopsession.h"
 
+#include "editor/dldocument.h"
+#include "marks/dlmarktypes.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QPainter>
@@ -7,9 +10,28 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
+
 QString DesktopSession::noDisplay;
+
+QStringList documentMarks(const QString &path)
+{
+    const QTemporaryDir extraction;
+    MarkRecordList records = readDocumentFile(path, extraction.path()).takeRecords();
+    std::sort(records.begin(), records.end(), [](auto a, auto b) { return a->idx < b->idx; });
+    QStringList lines;
+    // A comment's wrap width depends on the font; its text is shown instead.
+    for (const MarkRecord *r : qAsConst(records)) {
+        lines << QString::asprintf("%d %g (%g,%g)-(%g,%g) ", r->type, r->idx, r->point1.x(),
+                     r->point1.y(), r->point2.x(), r->point2.y())
+                + (r->type == MarkComments ? r->text : QString::number(r->maxw));
+    }
+    clearMarkRecords(records);
+    return lines;
+}
 
 QImage makeFramedPicture()
 {

@@ -1,12 +1,9 @@
 #include "desktopsession.h"
 
-#include "editor/dldocument.h"
-
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 
 // Captures of the real X screen, and the clipboard shared with another program (xclip).
@@ -46,14 +43,6 @@ QString keptPicture(DesktopSession &s, const QString &stem)
     return found;
 }
 
-int markCount(const QString &document)
-{
-    const QTemporaryDir extraction;
-    MarkRecordList records = readDocumentFile(document, extraction.path()).takeRecords();
-    const int count = records.size();
-    clearMarkRecords(records);
-    return count;
-}
 } // namespace
 
 void CaptureJourneys::captureRegion()
@@ -101,7 +90,7 @@ void CaptureJourneys::captureRegion()
     s.step("Capture Region over the unsaved mark, answer No: nothing changes");
     JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+n") && dragRegion() && s.answerQuestion(false));
     JOURNEY_VERIFY(s, s.waitForTitle("board.png") && s.saveAs(s.filePath("kept.dld")));
-    JOURNEY_VERIFY(s, markCount(s.filePath("kept.dld")) == 1);
+    JOURNEY_VERIFY(s, documentMarks(s.filePath("kept.dld")).size() == 1);
     QFile::remove(keptPicture(s, "Screenshot"));
 
     s.step("Capture Region, answer Yes: the region opens, pixel for pixel");

@@ -1,13 +1,7 @@
 #include "desktopsession.h"
 
-#include "editor/dldocument.h"
-#include "marks/dlmarktypes.h"
-
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTranslator>
-
-#include <algorithm>
 
 // The built program on a real display: input events, file dialogs, a drop from another
 // program, window title and size, and the interface language it starts in.
@@ -35,22 +29,6 @@ bool showsWholePicture(DesktopSession &s, const QImage &picture)
             || s.fail("the picture on the screen differs from the file"));
 }
 
-// One line per mark in order, "type idx (x1,y1)-(x2,y2) width"; none when it cannot be read.
-QStringList documentMarks(const QString &path)
-{
-    const QTemporaryDir extraction;
-    MarkRecordList records = readDocumentFile(path, extraction.path()).takeRecords();
-    std::sort(records.begin(), records.end(), [](auto a, auto b) { return a->idx < b->idx; });
-    QStringList lines;
-    // A comment's wrap width depends on the font; its text is shown instead.
-    for (const MarkRecord *r : qAsConst(records)) {
-        lines << QString::asprintf("%d %g (%g,%g)-(%g,%g) ", r->type, r->idx, r->point1.x(),
-                     r->point1.y(), r->point2.x(), r->point2.y())
-                + (r->type == MarkComments ? r->text : QString::number(r->maxw));
-    }
-    clearMarkRecords(records);
-    return lines;
-}
 } // namespace
 
 void Journeys::drawSaveAndClose()
