@@ -1,14 +1,48 @@
 #include "desktopsession.h"
 
+#include "editor/dldocument.h"
+#include "marks/dlmarktypes.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
+
 QString DesktopSession::noDisplay;
+
+QStringList documentMarks(const QString &path)
+{
+    const QTemporaryDir extraction;
+    MarkRecordList records = readDocumentFile(path, extraction.path()).takeRecords();
+    std::sort(records.begin(), records.end(), [](auto a, auto b) { return a->idx < b->idx; });
+    QStringList lines;
+    // A comment's wrap width depends on the font; its text is shown instead.
+    for (const MarkRecord *r : qAsConst(records)) {
+        lines << QString::asprintf("%d %g (%g,%g)-(%g,%g) ", r->type, r->idx, r->point1.x(),
+                     r->point1.y(), r->point2.x(), r->point2.y())
+                + (r->type == MarkComments ? r->text : QString::number(r->maxw));
+    }
+    clearMarkRecords(records);
+    return lines;
+}
+
+QImage makeFramedPicture()
+{
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(qRgb(236, 238, 241));
+    QPainter painter(&image);
+    painter.fillRect(QRect(180, 60, 60, 40), QColor(51, 102, 204));
+    painter.setPen(QColor(pictureFrameColour));
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    return image;
+}
 
 QString DesktopSession::startDisplay(QProcess *server)
 {
@@ -38,6 +72,7 @@ DesktopSession::DesktopSession(const QString &name)
 {
     QDir(root).removeRecursively();
     QDir().mkpath(root + "/files");
+    QDir().mkpath(tempPath());
     updates.listen(QHostAddress::LocalHost);
     // A dropped connection leaves the program without an update offer.
     QObject::connect(&updates, &QTcpServer::newConnection, [this] {
@@ -67,6 +102,7 @@ bool DesktopSession::start()
              "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         env.remove(name);
     env.insert("HOME", root);
+    env.insert("TMPDIR", tempPath());
     env.insert("DIMLET_UPDATE_URL", QString("http://127.0.0.1:%1/u").arg(updates.serverPort()));
     env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root + "/no-bus");
     env.insert("NO_AT_BRIDGE", "1");
@@ -244,6 +280,6 @@ bool DesktopSession::saveAs(const QString &path)
 
 bool DesktopSession::answerQuestion(bool yes)
 {
-    const QString box = waitForWindow("^Dimlet$");
+    const QString box = waitForWindow();
     return !box.isEmpty() && focus(box) && key(yes ? "y" : "n") && waitForWindowGone(box);
 }

@@ -22,6 +22,8 @@ public:
     static QString noDisplay;
 
     QString filePath(const QString &name) const { return root + "/files/" + name; }
+    // The program's temporary folder, where it keeps captured and pasted pictures.
+    QString tempPath() const { return root + "/tmp"; }
     QString preferencesFilePath() const { return root + "/.local/share/Dimlet/preferences.ini"; }
     int updateRequests() const { return updateRequestCount; }
 
@@ -80,6 +82,13 @@ private:
 
 // The colour of the one-pixel frame the journeys' pictures carry; nothing else on screen has it.
 constexpr QRgb pictureFrameColour = 0xff11dbcb;
+
+// A light picture with a blue patch in that frame, so that the journeys find it on the screen.
+QImage makeFramedPicture();
+
+// One line per mark of a document in order, "type idx (x1,y1)-(x2,y2) width"; none when it
+// cannot be read.
+QStringList documentMarks(const QString &path);
 
 // Fails the journey with the session's step and a screenshot of the moment.
 #define JOURNEY_VERIFY(session, statement)                                                         \

@@ -1,14 +1,7 @@
 #include "desktopsession.h"
 
-#include "editor/dldocument.h"
-#include "marks/dlmarktypes.h"
-
-#include <QPainter>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTranslator>
-
-#include <algorithm>
 
 // The built program on a real display: input events, file dialogs, a drop from another
 // program, window title and size, and the interface language it starts in.
@@ -27,18 +20,6 @@ private slots:
 };
 
 namespace {
-// A light picture with a blue patch, framed so that the journeys find it on the screen.
-QImage makePicture()
-{
-    QImage image(400, 300, QImage::Format_RGB32);
-    image.fill(qRgb(236, 238, 241));
-    QPainter painter(&image);
-    painter.fillRect(QRect(180, 60, 60, 40), QColor(51, 102, 204));
-    painter.setPen(QColor(pictureFrameColour));
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    return image;
-}
-
 // Shown whole, pixel for pixel: the window has grown to fit the picture at zoom 100.
 bool showsWholePicture(DesktopSession &s, const QImage &picture)
 {
@@ -48,28 +29,12 @@ bool showsWholePicture(DesktopSession &s, const QImage &picture)
             || s.fail("the picture on the screen differs from the file"));
 }
 
-// One line per mark in order, "type idx (x1,y1)-(x2,y2) width"; none when it cannot be read.
-QStringList documentMarks(const QString &path)
-{
-    const QTemporaryDir extraction;
-    MarkRecordList records = readDocumentFile(path, extraction.path()).takeRecords();
-    std::sort(records.begin(), records.end(), [](auto a, auto b) { return a->idx < b->idx; });
-    QStringList lines;
-    // A comment's wrap width depends on the font; its text is shown instead.
-    for (const MarkRecord *r : qAsConst(records)) {
-        lines << QString::asprintf("%d %g (%g,%g)-(%g,%g) ", r->type, r->idx, r->point1.x(),
-                     r->point1.y(), r->point2.x(), r->point2.y())
-                + (r->type == MarkComments ? r->text : QString::number(r->maxw));
-    }
-    clearMarkRecords(records);
-    return lines;
-}
 } // namespace
 
 void Journeys::drawSaveAndClose()
 {
     DesktopSession s("draw-save-close");
-    const QImage picture = makePicture();
+    const QImage picture = makeFramedPicture();
     const QString board = s.filePath("board.png");
     QVERIFY(picture.save(board));
     JOURNEY_VERIFY(s, s.start());
@@ -136,7 +101,7 @@ void Journeys::dropFromAnotherProgramInGerman()
     const QString openTitle = german.translate("DLEditor", "Open Image");
     QVERIFY(!openTitle.isEmpty() && openTitle != "Open Image");
     DesktopSession s("drop-german");
-    const QImage picture = makePicture();
+    const QImage picture = makeFramedPicture();
     const QString board = s.filePath("board.png");
     QVERIFY(picture.save(board));
     QSettings(s.preferencesFilePath(), QSettings::IniFormat).setValue("app_language", "de");
