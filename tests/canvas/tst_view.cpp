@@ -5,6 +5,7 @@
 #include <QGraphicsScene>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QWheelEvent>
 
 class TestView : public QObject
@@ -63,6 +64,8 @@ private slots:
         QTest::newRow("left press ends and selects") << "press" << true;
         QTest::newRow("space release ends without select") << "space" << true;
         QTest::newRow("auto-repeated space release is ignored") << "auto space" << false;
+        QTest::newRow("space released on another control ends") << "space elsewhere" << true;
+        QTest::newRow("window losing focus ends") << "deactivate" << true;
     }
 
     void trackingEnds()
@@ -79,10 +82,15 @@ private slots:
         const QPoint at(70, 20);
         if (event == "press") {
             QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        } else if (event == "deactivate") {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(view.get(), &deactivate);
         } else {
-            QKeyEvent release(
-                QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), event != "space");
-            QApplication::sendEvent(view.get(), &release);
+            QSlider other;
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(),
+                event == "auto space");
+            QApplication::sendEvent(
+                event == "space elsewhere" ? static_cast<QWidget *>(&other) : view.get(), &release);
         }
         QCOMPARE(view->isTrackingMouseFreeMove(), !ends);
         const bool select = event == "press";

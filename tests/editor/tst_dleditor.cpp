@@ -142,6 +142,10 @@ private slots:
         row("checked Move clicked again",
             {"open", "actionMove_Edit", "move_btn", "actionAutoDetect"},
             "buttons=----x mode=0 drag=1 tracks=0");
+        row("Move action ends Auto Detect",
+            {"open", "ruler_btn", "actionAutoDetect", "actionMove_Edit"}, "buttons=----x tracks=0");
+        row("Rect tool ends Auto Detect", {"open", "ruler_btn", "actionAutoDetect", "rect_btn"},
+            "buttons=-x--- tracks=0");
         const struct
         {
             int from, in, out;
