@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -177,7 +178,8 @@ private slots:
             buttons += editor->findChild<QToolButton *>(name)->isChecked() ? 'x' : '-';
         const QTransform t = editor->canvasView()->transform();
         const QHash<QString, QString> now {{"buttons", buttons},
-            {"mode", QString::number(scene()->mode())}, {"tool", QString::number(scene()->toolType())},
+            {"mode", QString::number(scene()->mode())},
+            {"tool", QString::number(scene()->toolType())},
             {"drag", QString::number(editor->canvasView()->dragMode())},
             {"zoom", QString::number(slider()->value())},
             {"scale",
@@ -252,6 +254,25 @@ private slots:
     }
 
     // 1251 * 0.8 = 1000.8 -> 1001, 201 * 0.5 = 100.5 -> 101 + 10; 1001 * 0.8 = 800.8 -> 801.
+    // A 1 MB comment with a line feed every 80 characters; the window keeps answering.
+    void longCommentAnswers()
+    {
+        QString text;
+        for (int i = 0; text.size() < 1000000; ++i)
+            text += i % 80 == 79 ? QChar('\n') : QChar('a' + i % 26);
+        const QJsonObject mark {{"idx", 0}, {"maxw", -1}, {"text", text}, {"type", 3}, {"x1", 5},
+            {"y1", 5}, {"x2", 40}, {"y2", 30}};
+        const QString path = pictures->filePath("long.dld");
+        QVERIFY(writeFile(path, documentBytes(documentObject("long.png", {mark}))));
+        editor->show();
+        editor->openFile(path);
+        bool answered = false;
+        QTimer::singleShot(0, [&] { answered = true; });
+        QTest::keyClick(editor->canvasView(), Qt::Key_Right);
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 20000);
+        QCOMPARE(scene()->marks().size(), 1);
+    }
+
     void windowGrowsForPictureLargerThanScreen()
     {
         setScreenSizeProvider([] { return QSize(1251, 1001); });
