@@ -444,6 +444,33 @@ void exportPicture(benchmark::State &state, BenchEnvironment &environment, Expor
                        .toStdString());
 }
 
+// Opening a comment of 1 MB of text (a line feed every 80 characters) and painting the view
+// once: the window must answer again within a second.
+void openLongComment(benchmark::State &state, BenchEnvironment &environment)
+{
+    QString text;
+    for (int i = 0; text.size() < 1000000; ++i)
+        text += i % 80 == 79 ? QChar('\n') : QChar('a' + i % 26);
+    const QString picture = environment.outputPath(QStringLiteral("small.png"));
+    QImage small(400, 300, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    small.save(picture);
+    SceneFixture *fixture = environment.openFixture();
+    QImage target(fixture->view()->viewport()->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        auto *comment = new MarkRecord;
+        comment->type = MarkComments;
+        comment->idx = 0;
+        comment->point1 = QPointF(50, 50);
+        comment->point2 = QPointF(100, 120);
+        comment->text = text;
+        MarkRecordList records {comment};
+        fixture->open(picture, records, 1.0);
+        fixture->view()->viewport()->render(&target);
+        qDeleteAll(records);
+    }
+}
+
 double best(const std::vector<double> &values)
 {
     return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
@@ -489,6 +516,7 @@ void registerBenchmarks(BenchEnvironment *environment)
     add("paint/figure", 20, false, std::bind(paintViewport, _1, _2, true));
     add("paint/baseline", 20, false, std::bind(paintViewport, _1, _2, false));
     add("drag/figure", 200, false, dragStep);
+    add("longcomment/figure", 1, false, openLongComment);
     add("save50/figure", 1, true, std::bind(saveDocument, _1, _2, false));
     add("save50/baseline", 1, true, std::bind(saveDocument, _1, _2, true));
     add("open50/figure", 1, true, std::bind(openDocument, _1, _2, OpenKind::Document));

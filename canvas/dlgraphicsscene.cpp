@@ -60,6 +60,8 @@ DLGraphicsScene::DLGraphicsScene(QObject *parent)
     , m_markInteraction(std::make_unique<DLMarkInteraction>(*this))
 {
     m_undoStack.setUndoLimit(200);
+    // The origin stored in an earlier session holds from the start, as the settings show it.
+    m_flipY = DLSetting::flipY();
     callbackOwner = this;
     DLGraphicsItem::setSelectedHandler(
         [this](DLGraphicsItem *mark) { onMarkSelectionChanged(mark); });

@@ -1,5 +1,6 @@
 #include "dlgraphicsview.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,8 +14,12 @@ DLGraphicsView::DLGraphicsView(QWidget *parent)
 void DLGraphicsView::setTrackMouseFreeMove(bool on)
 {
     trackMouseFreeMove = on;
-    if (!on)
+    // While tracking, Space released on any control or the window losing focus ends it too.
+    if (!on) {
+        qApp->removeEventFilter(this);
         return;
+    }
+    qApp->installEventFilter(this);
     if (!hasMouseTracking())
         setMouseTracking(true);
     const QPoint widgetPos = mapFromGlobal(QCursor::pos());
@@ -34,17 +39,36 @@ void DLGraphicsView::mousePressEvent(QMouseEvent *event)
     QGraphicsView::mousePressEvent(event);
     if (trackMouseFreeMove) {
         emit trackMouseFreeMoveEnd(true, mapToScene(event->pos()));
-        trackMouseFreeMove = false;
+        setTrackMouseFreeMove(false);
     }
+}
+
+void DLGraphicsView::endTrackMouseFreeMove()
+{
+    if (!trackMouseFreeMove)
+        return;
+    emit trackMouseFreeMoveEnd(false, QPointF(0, 0));
+    setTrackMouseFreeMove(false);
+}
+
+bool DLGraphicsView::eventFilter(QObject *watched, QEvent *event)
+{
+    // The view's own key release runs through keyReleaseEvent.
+    if (event->type() == QEvent::KeyRelease && watched != this) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->isAutoRepeat() && key->key() == Qt::Key_Space)
+            endTrackMouseFreeMove();
+    } else if (event->type() == QEvent::WindowDeactivate && watched == window()) {
+        endTrackMouseFreeMove();
+    }
+    return QGraphicsView::eventFilter(watched, event);
 }
 
 void DLGraphicsView::keyReleaseEvent(QKeyEvent *event)
 {
     QGraphicsView::keyReleaseEvent(event);
-    if (trackMouseFreeMove && !event->isAutoRepeat() && event->key() == Qt::Key_Space) {
-        emit trackMouseFreeMoveEnd(false, QPointF(0, 0));
-        trackMouseFreeMove = false;
-    }
+    if (!event->isAutoRepeat() && event->key() == Qt::Key_Space)
+        endTrackMouseFreeMove();
 }
 
 void DLGraphicsView::wheelEvent(QWheelEvent *event)

@@ -12,6 +12,8 @@ public:
     explicit DLGraphicsView(QWidget *parent = nullptr);
 
     void setTrackMouseFreeMove(bool on);
+    // Ends tracking as a Space release does: the preview goes, nothing is measured.
+    void endTrackMouseFreeMove();
     bool isTrackingMouseFreeMove() const { return trackMouseFreeMove; }
 
 signals:
@@ -26,6 +28,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool trackMouseFreeMove = false;

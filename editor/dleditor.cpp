@@ -139,6 +139,8 @@ bool DLEditor::hasImage() const
 
 void DLEditor::checkToolButton(int index)
 {
+    // Every tool or mode change ends Auto Detect, so a later press measures nothing.
+    ui->editorView->endTrackMouseFreeMove();
     const QList<QToolButton *> tools {
         ui->ruler_btn, ui->rect_btn, ui->colorpick_btn, ui->comment_btn};
     for (int i = 0; i < tools.size(); ++i)

@@ -4,6 +4,7 @@
 #include "dlgraphicstextdrawitemrenderer.h"
 #include "labelimagecache.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
@@ -90,6 +91,21 @@ void drawOutlinedLabel(
 
 void drawLaidOutText(const QTextLayout &layout, const QPointF &topLeft, QPainter *painter)
 {
+    // A text too large ever to be cached is drawn straight, and only the lines near the
+    // visible area: whole-text passes on every paint freeze the window for long comments.
+    const QRectF extent = painter->deviceTransform().mapRect(layout.boundingRect());
+    if (!LabelImageCache::couldHold(extent.width() * extent.height())) {
+        QRectF visible = painter->hasClipping()
+            ? painter->clipBoundingRect()
+            : painter->deviceTransform().inverted().mapRect(
+                QRectF(0, 0, painter->device()->width(), painter->device()->height()));
+        const double margin = 2 * QFontMetricsF(layout.font()).height();
+        visible.adjust(-margin, -margin, margin, margin);
+        painter->save();
+        layout.draw(painter, topLeft, {}, visible);
+        painter->restore();
+        return;
+    }
     const QString text = layout.text();
     QByteArray key;
     key.reserve(96 + 2 * text.size() + 24 * layout.lineCount());

@@ -17,6 +17,11 @@ LabelImageCache &LabelImageCache::instance()
     return cache;
 }
 
+bool LabelImageCache::couldHold(double devicePixels)
+{
+    return devicePixels * 4 <= cacheLimitKiB * 1024.0;
+}
+
 LabelImageCache::LabelImageCache()
     : m_images(cacheLimitKiB)
 {

@@ -20,6 +20,8 @@ class LabelImageCache
 public:
     // The one cache of the process; labels are painted on the GUI thread only.
     static LabelImageCache &instance();
+    // Whether an image of this many device pixels could be kept at all.
+    static bool couldHold(double devicePixels);
 
     // key names everything that decides the pixels apart from the painter (text, font, pens,
     // size). anchor is a point of the label in painter coordinates; bounds() gives, in the same

@@ -3,6 +3,7 @@
 #include "canvas/dldrophint.h"
 #include "canvas/dlgraphicsview.h"
 #include "scenetest.h"
+#include "settings/preferences.h"
 
 #include <QGraphicsPixmapItem>
 #include <QTemporaryDir>
@@ -71,8 +72,12 @@ private slots:
         for (const QPointF p : {QPointF(-0.5, 0), QPointF(0, -0.01), QPointF(w, 0), QPointF(0, h)})
             QCOMPARE(scene.pixelAt(p), 0xFFFFFFFF);
         QCOMPARE(scene.mapToOrigin({3, 1}, 1), QPointF(3, 1));
-        SceneTestAccess::setFlipY(scene, true);
-        QCOMPARE(scene.mapToOrigin({3, 1}, 0.5), QPointF(3, h - 1.5));
+        // A scene built after "bottom left" was stored counts y from the bottom.
+        writePreference(PrefKey::FlipY, true);
+        DLGraphicsScene restarted;
+        writePreference(PrefKey::FlipY, false);
+        SceneTestAccess::setImage(restarted, scene.image());
+        QCOMPARE(restarted.mapToOrigin({3, 1}, 0.5), QPointF(3, h - 1.5));
     }
 
     void dropHintImage()

@@ -6,6 +6,7 @@
 #include <QGraphicsScene>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QWheelEvent>
 
 class TestView : public QObject
@@ -52,7 +53,9 @@ private slots:
     void trackingEnds_data()
     {
         rows({"left press ends and selects|press|1", "space release ends without select|space|1",
-            "auto-repeated space release is ignored|auto space|0"});
+            "auto-repeated space release is ignored|auto space|0",
+            "space released on another control ends|space elsewhere|1",
+            "window losing focus ends|deactivate|1"});
     }
 
     void trackingEnds()
@@ -70,10 +73,15 @@ private slots:
         const QPoint at(70, 20);
         if (event == "press") {
             QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        } else if (event == "deactivate") {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(view.get(), &deactivate);
         } else {
-            QKeyEvent release(
-                QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), event != "space");
-            QApplication::sendEvent(view.get(), &release);
+            QSlider other;
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(),
+                event == "auto space");
+            QApplication::sendEvent(
+                event == "space elsewhere" ? static_cast<QWidget *>(&other) : view.get(), &release);
         }
         QCOMPARE(view->isTrackingMouseFreeMove(), !ends);
         const bool select = event == "press";

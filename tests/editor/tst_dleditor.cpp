@@ -13,6 +13,7 @@
 #include <QImageReader>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <array>
@@ -126,6 +127,10 @@ private slots:
         row("checked Length clicked again", "ruler_btn,ruler_btn,actionAutoDetect", length);
         row("checked Move clicked again", "actionMove_Edit,move_btn,actionAutoDetect",
             "buttons=----x mode=0 drag=1 tracks=0");
+        row("Move action ends Auto Detect", "ruler_btn,actionAutoDetect,actionMove_Edit",
+            "buttons=----x tracks=0");
+        row("Rect tool ends Auto Detect", "ruler_btn,actionAutoDetect,rect_btn",
+            "buttons=-x--- tracks=0");
         for (const auto &[from, in, out] : {std::array {10, 100, 10}, {99, 100, 10}, {100, 200, 10},
                  {101, 200, 100}, {400, 400, 300}}) {
             const QString zoom = "zoom=%1 scale=%2";
@@ -216,6 +221,25 @@ private slots:
         QCOMPARE(editor->findChild<QToolButton *>("move_btn")->isHidden(), answer == "Yes");
         if (answer == "Yes")
             QCOMPARE(fileBytes(path), bytes);
+    }
+
+    // A 1 MB comment with a line feed every 80 characters; the window keeps answering.
+    void longCommentAnswers()
+    {
+        QString text;
+        for (int i = 0; text.size() < 1000000; ++i)
+            text += i % 80 == 79 ? QChar('\n') : QChar('a' + i % 26);
+        const QJsonObject mark {{"idx", 0}, {"maxw", -1}, {"text", text}, {"type", 3}, {"x1", 5},
+            {"y1", 5}, {"x2", 40}, {"y2", 30}};
+        const QString path = pictures->filePath("long.dld");
+        QVERIFY(writeFile(path, documentBytes(documentObject("long.png", {mark}))));
+        editor->show();
+        editor->openFile(path);
+        bool answered = false;
+        QTimer::singleShot(0, [&] { answered = true; });
+        QTest::keyClick(editor->canvasView(), Qt::Key_Right);
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 20000);
+        QCOMPARE(scene()->marks().size(), 1);
     }
 
     // 1251 * 0.8 = 1000.8 -> 1001, 201 * 0.5 = 100.5 -> 101 + 10; 1001 * 0.8 = 800.8 -> 801.
