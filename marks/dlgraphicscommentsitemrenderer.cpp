@@ -48,6 +48,7 @@ void DLGraphicsCommentsItemRenderer::buildTextLayout()
 
 QRectF DLGraphicsCommentsItemRenderer::layoutLines(double lineWidth)
 {
+    m_lineWidth = lineWidth;
     m_textLayout->setCacheEnabled(true);
     m_textLayout->beginLayout();
     for (QTextLine line = m_textLayout->createLine(); line.isValid();
@@ -87,7 +88,8 @@ QRect DLGraphicsCommentsItemRenderer::textBoundingRect()
 
 void DLGraphicsCommentsItemRenderer::relayoutText()
 {
-    if (m_textLayout)
+    // A long text takes long to break into lines: only a new width needs it.
+    if (m_textLayout && maxWidth() != m_lineWidth)
         m_textRect = layoutLines(maxWidth()).toRect();
 }
 

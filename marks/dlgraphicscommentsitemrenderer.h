@@ -33,6 +33,7 @@ private:
     QRectF layoutLines(double lineWidth);
 
     bool m_textDirty = true;
+    double m_lineWidth = 0.0;
     std::unique_ptr<QTextLayout> m_textLayout;
     QRect m_textRect;
 };
