@@ -19,9 +19,9 @@ class TestTranslation : public QObject
 {
     Q_OBJECT
 
-    static QStringList useLanguage(const QString &spec)
+    static QStringList useLanguage(const QString &given)
     {
-        const QStringList fields = spec.split(' ');
+        const QStringList fields = given.split(' ');
         QFile::remove(preferencesFilePath());
         if (fields[0] != "-")
             writePreference(PrefKey::AppLanguage, fields[0]);
@@ -40,7 +40,7 @@ private slots:
     // translations installed.
     void startupChain_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("given");
         QTest::newRow("stored missing falls to the system's") << "fr ja_JP ja,en ja";
         QTest::newRow("system missing falls to English") << "- ru_RU de,en en";
         QTest::newRow("Chinese (Taiwan) loads simplified") << "- zh_TW zhs,zht zhs";
@@ -49,9 +49,9 @@ private slots:
 
     void startupChain()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, given);
         QTemporaryDir languages;
-        const QStringList fields = useLanguage(spec);
+        const QStringList fields = useLanguage(given);
         for (const QString &code : fields[2].split(',')) {
             const QString target
                 = languages.filePath("dimlet_" + code.chopped(code.endsWith('!')) + ".qm");
@@ -81,7 +81,7 @@ private slots:
     // Qt's own Yes, No and Save follow the chosen language, from the system's Qt translations.
     void toolkitTexts_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("given");
         QTest::newRow("German") << "de - &Ja,&Nein,Speichern";
         QTest::newRow("Portuguese is Brazil's") << "pt - &Sim,&Não,Salvar";
         QTest::newRow("simplified Chinese") << "zhs - 是(&Y),否(&N),保存";
@@ -90,12 +90,12 @@ private slots:
 
     void toolkitTexts()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, given);
         QVERIFY2(
             QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"),
             "Qt's translations are missing (scripts/deps.sh installs them)");
         setLanguagesDirOverride(DIMLET_BUILD_DIR "/languages");
-        const QStringList fields = useLanguage(spec);
+        const QStringList fields = useLanguage(given);
         QObject owner;
         installStartupTranslation(&owner);
         QMessageBox box(QMessageBox::Question, QString(), QString(),
@@ -112,7 +112,7 @@ private slots:
     // from the language running.
     void chooseLanguage_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("given");
         QTest::newRow("stored choice over the system's") << "zht de_DE 繁體中文 - 0";
         QTest::newRow("Italian while running German") << "- de_DE Deutsch Italiano 1";
         QTest::newRow("Italian, then German again") << "- de_DE Deutsch Italiano|Deutsch 0";
@@ -121,8 +121,8 @@ private slots:
 
     void chooseLanguage()
     {
-        QFETCH(QString, spec);
-        const QStringList fields = useLanguage(spec);
+        QFETCH(QString, given);
+        const QStringList fields = useLanguage(given);
         CLanguageSetting dialog;
         auto *list = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
         QCOMPARE(list->currentText(), fields[2]);
