@@ -84,7 +84,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     RenderOnDesktop test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    const int result = QTest::qExec(&test, argc, argv);
+    server.terminate();
+    server.waitForFinished();
+    return result;
 }
 
 #include "tst_e2erender.moc"
