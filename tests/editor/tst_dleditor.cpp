@@ -139,11 +139,11 @@ private slots:
             row(QString("out from %1").arg(from), QString("slider=%1,actionZoom_Out").arg(from),
                 zoom.arg(out).arg(out / 100.0));
         }
-        row("fit from 400", "slider=400,actionFit_Size", "zoom=100 scale=1");
+        row("fit from 400", "slider=400,actionFit_Size", "zoom=100 scale=1 enabled=s-");
         row("wheel up stops at 400", "slider=398,wheel up", "zoom=400 scale=4");
         row("wheel down stops at 10", "slider=12,wheel down", "zoom=10 scale=0.1");
-        QTest::newRow("empty window ignores wheel and zoom")
-            << QStringList {"wheel up", "actionZoom_In", "zoomout_btn"} << "zoom=100 scale=1";
+        QTest::newRow("empty window ignores wheel and zoom") << QStringList {
+            "wheel up", "actionZoom_In", "zoomout_btn"} << "zoom=100 scale=1 enabled=--";
     }
 
     void commands()
@@ -161,7 +161,11 @@ private slots:
             {"tool", scene()->toolType()}, {"drag", editor->canvasView()->dragMode()},
             {"zoom", slider()->value()},
             {"scale", t == QTransform::fromScale(t.m11(), t.m11()) ? QVariant(t.m11()) : "skewed"},
-            {"tracks", int(editor->canvasView()->isTrackingMouseFreeMove())}};
+            {"tracks", int(editor->canvasView()->isTrackingMouseFreeMove())},
+            {"enabled",
+                QString(editor->findChild<QAction *>("actionSave_As")->isEnabled() ? "s" : "-")
+                    + (editor->findChild<QAction *>("actionFinish_Edit")->isEnabled() ? "f"
+                                                                                      : "-")}};
         QStringList seen;
         for (const QString &pair : state.split(' '))
             seen << pair.section('=', 0, 0) + '=' + now.value(pair.section('=', 0, 0)).toString();
