@@ -3,14 +3,13 @@
 #include "testsupport.h"
 
 #include <QProcess>
-#include <QTcpServer>
 
 #include <functional>
 #include <memory>
 
-// One journey: a fresh home, an update endpoint on 127.0.0.1 and the built program on the
-// test's private X server, driven like a user does through xdotool. Every action returns
-// false on failure and leaves the reason for failure().
+// One journey: a fresh home and the built program on the test's private X server, driven like a
+// user does through xdotool. Every action returns false on failure and leaves the reason for
+// failure().
 class DesktopSession
 {
 public:
@@ -24,13 +23,9 @@ public:
     QString filePath(const QString &name) const { return root + "/files/" + name; }
     // The program's temporary folder, where it keeps captured and pasted pictures.
     QString tempPath() const { return root + "/tmp"; }
-    QString preferencesFilePath() const { return root + "/.local/share/Dimlet/preferences.ini"; }
-    int updateRequests() const { return updateRequestCount; }
 
     // Starts the program and waits for its main window.
     bool start();
-    // Waits for the program to end by itself with exit code 0.
-    bool waitForExit();
     bool running() const { return program && program->state() == QProcess::Running; }
 
     // Names what the journey does now; failure messages and screenshots carry it.
@@ -75,8 +70,6 @@ private:
 
     QString journey, root, currentStep, lastError;
     int failures = 0;
-    int updateRequestCount = 0;
-    QTcpServer updates;
     std::unique_ptr<QProcess> program;
 };
 
@@ -86,8 +79,8 @@ constexpr QRgb pictureFrameColour = 0xff11dbcb;
 // A light picture with a blue patch in that frame, so that the journeys find it on the screen.
 QImage makeFramedPicture();
 
-// One line per mark of a document in order, "type idx (x1,y1)-(x2,y2) width"; none when it
-// cannot be read.
+// One line per mark of a document, "type idx (x1,y1)-(x2,y2) width"; none when it cannot be
+// read.
 QStringList documentMarks(const QString &path);
 
 // Fails the journey with the session's step and a screenshot of the moment.
@@ -106,5 +99,8 @@ QStringList documentMarks(const QString &path);
         DesktopSession::noDisplay = DesktopSession::startDisplay(&server);                         \
         QApplication app(argc, argv);                                                              \
         TestObject tc;                                                                             \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+        const int result = QTest::qExec(&tc, argc, argv);                                          \
+        server.terminate();                                                                        \
+        server.waitForFinished();                                                                  \
+        return result;                                                                             \
     }

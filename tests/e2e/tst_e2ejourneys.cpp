@@ -1,10 +1,18 @@
 #include "desktopsession.h"
 
-#include <QSettings>
-#include <QTranslator>
+#include "canvas/dlgraphicsscene.h"
+#include "editor/dldocument.h"
+#include "editor/imageexport.h"
 
-// The built program on a real display: input events, file dialogs, a drop from another
-// program, window title and size, and the interface language it starts in.
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QGraphicsView>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStandardPaths>
+
+// What only a real display shows: file dialogs, the keyboard's Caps Lock, captures of the X
+// screen, the clipboard and a drop shared with other programs, and a desktop's own font dpi.
 class Journeys : public QObject
 {
     Q_OBJECT
@@ -15,101 +23,137 @@ private slots:
         if (!DesktopSession::noDisplay.isEmpty())
             QSKIP(qPrintable(DesktopSession::noDisplay));
     }
-    void drawSaveAndClose();
-    void dropFromAnotherProgramInGerman();
+    void captureRegion();
+    void clipboard();
+    void dropFromAnotherProgram();
+    void exportMatchesCommandLine();
 };
 
 namespace {
-// Shown whole, pixel for pixel: the window has grown to fit the picture at zoom 100.
-bool showsWholePicture(DesktopSession &s, const QImage &picture)
+QByteArray xclip(const QStringList &arguments)
 {
-    QPoint origin;
-    return s.onScreen(QPoint(0, 0), &origin)
-        && (s.screenshot().copy(QRect(origin, picture.size())) == picture
-            || s.fail("the picture on the screen differs from the file"));
+    QProcess tool;
+    tool.start("xclip", QStringList {"-selection", "clipboard"} + arguments);
+    // Offering data, xclip stays behind to serve it; only its first process ends here.
+    tool.waitForFinished(10000);
+    return tool.readAllStandardOutput();
 }
 
+// The one picture named like stem that the program kept in its temporary folder.
+QString keptPicture(DesktopSession &s, const QString &stem)
+{
+    QString found;
+    s.waitUntil([&] {
+        QDirIterator it(s.tempPath(), {stem + " *.png"}, QDir::Files, QDirIterator::Subdirectories);
+        found = it.hasNext() ? it.next() : QString();
+        return !found.isEmpty();
+    });
+    return found;
+}
+
+// Opens the journeys' picture through the open dialog.
+bool openBoard(DesktopSession &s, const QImage &picture)
+{
+    return picture.save(s.filePath("board.png")) && s.start()
+        && s.chooseFile("ctrl+o", "Open Image", s.filePath("board.png"))
+        && s.waitForTitle("board.png");
+}
 } // namespace
 
-void Journeys::drawSaveAndClose()
+void Journeys::captureRegion()
 {
-    DesktopSession s("draw-save-close");
-    const QImage picture = makeFramedPicture();
-    const QString board = s.filePath("board.png");
-    QVERIFY(picture.save(board));
-    JOURNEY_VERIFY(s, s.start());
-    s.step("open the picture through the open dialog");
-    JOURNEY_VERIFY(s, s.chooseFile("ctrl+o", "Open Image", board) && s.waitForTitle("board.png"));
-    JOURNEY_VERIFY(s, showsWholePicture(s, picture));
+    DesktopSession s("capture-region");
+    const QImage known = makeFramedPicture();
+    JOURNEY_VERIFY(s, openBoard(s, known) && known.save(s.filePath("known.png")));
 
-    s.step("draw a length, a rectangle, a colour pick and a comment with the mouse");
-    JOURNEY_VERIFY(s, s.focusMain() && s.key("1") && s.dragOnPicture({40, 150}, {160, 150}));
-    JOURNEY_VERIFY(s, s.key("2") && s.dragOnPicture({60, 180}, {150, 250}));
-    JOURNEY_VERIFY(s, s.key("3") && s.dragOnPicture({200, 80}, {260, 40}));
-    JOURNEY_VERIFY(s, s.key("4") && s.dragOnPicture({230, 200}, {300, 240}));
-    JOURNEY_VERIFY(s, s.type("Button gap") && s.key("Escape"));
+    s.step("another program's window shows a known picture");
+    const QPoint knownAt(800, 600);
+    QProcess window;
+    const auto closeWindow = qScopeGuard([&] { window.kill(), window.waitForFinished(); });
+    window.start(DIMLET_E2E_PICTURE_WINDOW,
+        {s.filePath("known.png"), QString::number(knownAt.x()), QString::number(knownAt.y())});
+    JOURNEY_VERIFY(
+        s, s.waitUntil([&] { return s.screenshot().copy(QRect(knownAt, known.size())) == known; }));
 
     s.step("with Caps Lock on, hold Space and click the blue patch: its column is measured");
     QPoint below, patch;
-    JOURNEY_VERIFY(s, s.onScreen({185, 280}, &below) && s.onScreen({185, 80}, &patch));
+    JOURNEY_VERIFY(
+        s, s.focusMain() && s.onScreen({185, 280}, &below) && s.onScreen({185, 80}, &patch));
     JOURNEY_VERIFY(s, s.key("1 Caps_Lock") && s.moveTo(below) && s.xdotool({"keydown", "space"}));
     JOURNEY_VERIFY(s, s.moveTo(patch) && s.click(patch) && s.xdotool({"keyup", "space"}));
     // Caps Lock would change the letters of the paths typed next.
     JOURNEY_VERIFY(s, s.key("Caps_Lock"));
 
-    s.step("closing with unsaved changes asks; No keeps the window");
-    JOURNEY_VERIFY(s, s.key("ctrl+w") && s.answerQuestion(false) && s.running());
+    const QRect region(QPoint(40, 90), QPoint(300, 190));
+    const auto capture = [&](bool escape) {
+        const QString selector = s.waitForWindow("^Capture Region$");
+        return !selector.isEmpty() && s.focus(selector) && s.moveTo(knownAt + region.topLeft())
+            && s.xdotool({"mousedown", "1"}) && s.moveTo(knownAt + region.center())
+            && (!escape || s.key("Escape")) && s.moveTo(knownAt + region.bottomRight())
+            && s.xdotool({"mouseup", "1"}) && s.waitForWindowGone(selector);
+    };
+    s.step("Capture Region, then Esc during the drag: nothing changes");
+    JOURNEY_VERIFY(s, s.key("ctrl+n") && capture(true) && s.waitForTitle("board.png"));
 
-    s.step("save as a document through the save dialog");
-    const QString document = s.filePath("board.dld");
-    JOURNEY_VERIFY(s, s.saveAs(document));
-    const QStringList marks = documentMarks(document);
-    const QStringList drawn
-        = {"0 0 (40,150)-(160,150) -1", "1 1 (60,180)-(150,250) -1", "2 2 (200,80)-(260,40) -1",
-            "3 3 (230,200)-(300,240) Button gap", "0 4 (185,60)-(185,99) 100"};
-    JOURNEY_VERIFY(s, marks == drawn || s.fail("saved " + marks.join(" | ")));
+    s.step("Capture Region over the unsaved mark, answer No: the mark stays");
+    JOURNEY_VERIFY(
+        s, s.focusMain() && s.key("ctrl+n") && capture(false) && s.answerQuestion(false));
+    JOURNEY_VERIFY(s, s.waitForTitle("board.png") && s.saveAs(s.filePath("kept.dld")));
+    const QStringList marks = documentMarks(s.filePath("kept.dld"));
+    JOURNEY_VERIFY(s, marks == QStringList("0 0 (185,60)-(185,99) 100") || s.fail(marks.join('|')));
+    QFile::remove(keptPicture(s, "Screenshot"));
 
-    s.step("settings: the second mark colour and a white canvas");
-    JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+comma"));
-    const QString settings = s.waitForWindow("^Settings$");
-    const QPoint form = s.geometry(settings).topLeft();
-    JOURNEY_VERIFY(s, !settings.isEmpty() && s.focus(settings));
-    JOURNEY_VERIFY(s, s.click(form + QPoint(190, 25)) && s.key("Down Return"));
-    JOURNEY_VERIFY(s, s.click(form + QPoint(190, 65)) && s.key("Down Down Return"));
-    JOURNEY_VERIFY(s, s.key("Return") && s.waitForWindowGone(settings));
-    QPoint beside;
-    JOURNEY_VERIFY(s, s.onScreen({-30, 150}, &beside));
-    JOURNEY_VERIFY(s, s.waitUntil([&] { return s.screenshot().pixel(beside) == 0xffffffff; }));
-
-    s.step("export as PNG: the picture's size, the marks in the new colour");
-    const QString exported = s.filePath("marked.png");
-    JOURNEY_VERIFY(s, s.saveAs(exported));
-    const QImage image(exported);
-    JOURNEY_VERIFY(s, image.size() == picture.size());
-    JOURNEY_VERIFY(s, QColor(image.pixel(45, 150)) == QColor(0x2e, 0xcc, 0x71));
-
-    s.step("closing after saving asks nothing and ends with 0; the update check ran");
-    JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+w") && s.waitForExit());
-    JOURNEY_VERIFY(s, s.updateRequests() >= 1);
+    s.step("Capture Region, answer Yes: the region opens, pixel for pixel");
+    JOURNEY_VERIFY(s, s.key("ctrl+n") && capture(false) && s.answerQuestion(true));
+    const QString captured = keptPicture(s, "Screenshot");
+    JOURNEY_VERIFY(s, s.waitForTitle(QFileInfo(captured).fileName()));
+    JOURNEY_VERIFY(s, QImage(captured).convertToFormat(QImage::Format_RGB32) == known.copy(region));
 }
 
-// Started in German, as the preferences ask.
-void Journeys::dropFromAnotherProgramInGerman()
+void Journeys::clipboard()
 {
-    QTranslator german;
-    QVERIFY(german.load(DIMLET_BUILD_DIR "/languages/dimlet_de.qm"));
-    const QString openTitle = german.translate("DLEditor", "Open Image");
-    QVERIFY(!openTitle.isEmpty() && openTitle != "Open Image");
-    DesktopSession s("drop-german");
+    if (QStandardPaths::findExecutable("xclip").isEmpty())
+        QSKIP("xclip is not installed");
+    DesktopSession s("capture-clipboard");
+    const QImage known = makeFramedPicture();
+    QVERIFY(known.save(s.filePath("known.png")));
+    JOURNEY_VERIFY(s, s.start());
+
+    s.step("another program copies a PNG picture; Ctrl+V opens it");
+    xclip({"-t", "image/png", "-i", s.filePath("known.png")});
+    JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+v"));
+    const QString pasted = keptPicture(s, "Pasted");
+    JOURNEY_VERIFY(s, s.waitForTitle(QFileInfo(pasted).fileName()));
+    JOURNEY_VERIFY(s, QImage(pasted).convertToFormat(QImage::Format_RGB32) == known);
+
+    s.step("measure a length and a rectangle; Copy Image gives what Save As writes");
+    JOURNEY_VERIFY(s, s.key("1") && s.dragOnPicture({40, 150}, {160, 152}));
+    JOURNEY_VERIFY(s, s.key("2") && s.dragOnPicture({260, 180}, {340, 250}));
+    JOURNEY_VERIFY(s, s.key("ctrl+shift+c"));
+    const QImage copied = QImage::fromData(xclip({"-o", "-t", "image/png"}), "PNG");
+    JOURNEY_VERIFY(s, s.saveAs(s.filePath("exported.png")));
+    JOURNEY_VERIFY(s, !copied.isNull() && copied == QImage(s.filePath("exported.png")));
+
+    s.step("select both marks; Copy gives their labels");
+    QPoint onLength, onRectangle;
+    JOURNEY_VERIFY(s, s.onScreen({60, 150}, &onLength) && s.onScreen({260, 215}, &onRectangle));
+    JOURNEY_VERIFY(s,
+        s.click(onLength) && s.xdotool({"keydown", "ctrl"}) && s.click(onRectangle)
+            && s.xdotool({"keyup", "ctrl"}) && s.key("ctrl+c"));
+    const QString texts = QString::fromUtf8(xclip({"-o"}));
+    JOURNEY_VERIFY(s, texts == "121\n260,180(81x71)" || s.fail("copied " + texts));
+}
+
+void Journeys::dropFromAnotherProgram()
+{
+    DesktopSession s("drop");
     const QImage picture = makeFramedPicture();
-    const QString board = s.filePath("board.png");
-    QVERIFY(picture.save(board));
-    QSettings(s.preferencesFilePath(), QSettings::IniFormat).setValue("app_language", "de");
+    QVERIFY(picture.save(s.filePath("board.png")));
     JOURNEY_VERIFY(s, s.start());
 
     s.step("drag the picture from another program's window onto the editor");
     QProcess source;
-    source.start(DIMLET_E2E_DRAG_SOURCE, {board});
+    source.start(DIMLET_E2E_DRAG_SOURCE, {s.filePath("board.png")});
     QString window;
     JOURNEY_VERIFY(
         s, s.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Drag Source$"}, &window));
@@ -119,11 +163,50 @@ void Journeys::dropFromAnotherProgramInGerman()
     // The editor takes the drag while it hovers, before the button is released.
     JOURNEY_VERIFY(s, s.waitUntil([&] { return source.canReadLine(); }));
     JOURNEY_VERIFY(s, source.readLine() == "accepted\n" && s.xdotool({"mouseup", "1"}));
-    JOURNEY_VERIFY(s, s.waitForTitle("board.png") && showsWholePicture(s, picture));
 
-    s.step("the open dialog has its German caption");
-    JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+o"));
-    JOURNEY_VERIFY(s, !s.waitForWindow("^" + openTitle + "$").isEmpty());
+    s.step("the window has grown to show the picture whole, pixel for pixel, at zoom 100");
+    QPoint origin;
+    JOURNEY_VERIFY(s, s.waitForTitle("board.png") && s.onScreen(QPoint(0, 0), &origin));
+    JOURNEY_VERIFY(s, s.screenshot().copy(QRect(origin, picture.size())) == picture);
+}
+
+// At the desktop's 120 dpi the canvas keeps the desktop's labels, yet the editor's export of
+// a document has the pixels of the command line's rendering of it.
+void Journeys::exportMatchesCommandLine()
+{
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 120.0);
+    QTemporaryDir dir;
+    QImage picture(400, 300, QImage::Format_ARGB32);
+    picture.fill(QColor(30, 90, 160));
+    QVERIFY(picture.save(dir.filePath("picture.png")));
+    MarkRecordList records {new MarkRecord {0, 1, {10, 100}, {110, 100}, "", -1},
+        new MarkRecord {1, 2, {30, 30}, {90, 70}, "", -1},
+        new MarkRecord {2, 3, {120, 50}, {120, 50}, "", -1},
+        new MarkRecord {3, 4, {60, 80}, {130, 60}, "Gap 8 px", 80}};
+    const QString document = dir.filePath("marks.dld");
+    QCOMPARE(writeDocumentFile(document, dir.filePath("picture.png"), records, 5.0),
+        DocumentError::None);
+    DLGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(scene.loadDocument(records, dir.filePath("picture.png"), 5.0));
+    clearMarkRecords(records);
+    const QRectF shown = scene.itemsBoundingRect();
+    QVERIFY(exportImage(buildExportImage(&scene), dir.filePath("editor.png")));
+    QCOMPARE(scene.itemsBoundingRect(), shown);
+
+    // The command line runs as users run it: offscreen.
+    QProcess render;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    render.setProcessEnvironment(environment);
+    render.start(DIMLET_BUILD_DIR "/dimlet-render", {document, dir.filePath("render.png")});
+    QVERIFY(render.waitForFinished(60000));
+    QCOMPARE(render.exitCode(), 0);
+    const QImage editor(dir.filePath("editor.png")), rendered(dir.filePath("render.png"));
+    QCOMPARE(editor.size(), picture.size());
+    QCOMPARE(rendered.convertToFormat(editor.format()), editor);
 }
 
 JOURNEY_MAIN(Journeys)
