@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools qtbase5-dev-tools qttranslations5-l10n
-          libx11-dev fonts-liberation fonts-noto-cjk xvfb xauth xdotool xclip dbus-daemon libglib2.0-bin desktop-file-utils appstream)
+          libx11-dev fonts-liberation fonts-noto-cjk xvfb xauth xdotool dbus-daemon libglib2.0-bin desktop-file-utils appstream)
 if [ "${1:-}" = --package ]; then
     packages+=(dpkg-dev debhelper lintian)
 fi

@@ -1,15 +1,22 @@
-// A window that drags the file named on its command line when it is pressed, and prints
-// "accepted" once a drop target takes the drag.
+// Another program on the desktop: a frameless window at the position given that shows the
+// picture named on its command line and, when pressed, drags that file, printing "accepted"
+// once a drop target takes it.
 #include <QApplication>
 #include <QDrag>
+#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
-#include <QWidget>
 
 #include <cstdio>
 
-class DragSourceWindow : public QWidget
+class OtherProgram : public QLabel
 {
+public:
+    OtherProgram()
+        : QLabel(nullptr, Qt::FramelessWindowHint)
+    {
+    }
+
 protected:
     void mousePressEvent(QMouseEvent *) override
     {
@@ -22,16 +29,20 @@ protected:
             std::fflush(stdout);
         });
         drag->exec(Qt::CopyAction, Qt::CopyAction);
-        QApplication::quit();
     }
 };
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    DragSourceWindow window;
-    window.setWindowTitle("Drag Source");
-    window.setGeometry(960, 80, 200, 120);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 4)
+        return 2;
+    OtherProgram window;
+    window.setPixmap(QPixmap(arguments.at(1)));
+    window.setWindowTitle(QStringLiteral("Other Program"));
+    window.move(arguments.at(2).toInt(), arguments.at(3).toInt());
+    window.setFixedSize(window.sizeHint());
     window.show();
     return app.exec();
 }
