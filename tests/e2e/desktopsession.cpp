@@ -5,7 +5,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -198,16 +197,6 @@ bool DesktopSession::waitForWindowGone(const QString &window)
         || fail("the window " + window + " is still open");
 }
 
-QRect DesktopSession::geometry(const QString &window)
-{
-    QString shell;
-    xdotool({"getwindowgeometry", "--shell", window}, &shell);
-    const auto value = [&](const char *name) {
-        return QRegularExpression(QString("%1=(\\d+)").arg(name)).match(shell).captured(1).toInt();
-    };
-    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-}
-
 QImage DesktopSession::screenshot() const
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
@@ -232,14 +221,6 @@ bool DesktopSession::onScreen(QPoint picturePoint, QPoint *screen)
         return false;
     };
     return waitUntil(corner) || fail("the picture's frame is not on the screen");
-}
-
-bool DesktopSession::dragOnPicture(QPoint from, QPoint to)
-{
-    QPoint start;
-    return onScreen(from, &start) && moveTo(start) && xdotool({"mousedown", "1"})
-        && moveTo(start + (to - from) / 2) && moveTo(start + (to - from))
-        && xdotool({"mouseup", "1"});
 }
 
 bool DesktopSession::chooseFile(

@@ -51,12 +51,10 @@ public:
     // A visible window of the program other than the main one; titles match case-blind.
     QString waitForWindow(const QString &titlePattern = ".*");
     bool waitForWindowGone(const QString &window);
-    QRect geometry(const QString &window);
 
     QImage screenshot() const;
     // Where a pixel of the framed picture is on the screen, at zoom 100.
     bool onScreen(QPoint picturePoint, QPoint *screen);
-    bool dragOnPicture(QPoint from, QPoint to);
     // Opens the dialog with the shortcut and chooses path by typing it.
     bool chooseFile(const QString &shortcut, const QString &dialogTitle, const QString &path);
     // Save As; waits for the success note, which comes once the file is written, to go.

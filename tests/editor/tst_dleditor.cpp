@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <QSlider>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <array>
@@ -225,25 +224,6 @@ private slots:
         QCOMPARE(editor->findChild<QToolButton *>("move_btn")->isHidden(), answer == "Yes");
         if (answer == "Yes")
             QCOMPARE(fileBytes(path), bytes);
-    }
-
-    // A 1 MB comment with a line feed every 80 characters; the window keeps answering.
-    void longCommentAnswers()
-    {
-        QString text;
-        for (int i = 0; text.size() < 1000000; ++i)
-            text += i % 80 == 79 ? QChar('\n') : QChar('a' + i % 26);
-        const QJsonObject mark {{"idx", 0}, {"maxw", -1}, {"text", text}, {"type", 3}, {"x1", 5},
-            {"y1", 5}, {"x2", 40}, {"y2", 30}};
-        const QString path = pictures->filePath("long.dld");
-        QVERIFY(writeFile(path, documentBytes(documentObject("long.png", {mark}))));
-        editor->show();
-        editor->openFile(path);
-        bool answered = false;
-        QTimer::singleShot(0, [&] { answered = true; });
-        QTest::keyClick(editor->canvasView(), Qt::Key_Right);
-        QTRY_VERIFY_WITH_TIMEOUT(answered, 20000);
-        QCOMPARE(scene()->marks().size(), 1);
     }
 
     // 1251 * 0.8 = 1000.8 -> 1001, 201 * 0.5 = 100.5 -> 101 + 10; 1001 * 0.8 = 800.8 -> 801.
