@@ -7,6 +7,7 @@
 #include "editor/dleditor.h"
 #include "editor/imageexport.h"
 #include "marks/dlgraphicsitem.h"
+#include "marks/marktest.h"
 #include "settings/preferences.h"
 
 #include <QAction>
@@ -66,19 +67,11 @@ class TestCaptureController : public QObject
         image.save(files.filePath(name));
         return files.filePath(name);
     }
-    DLGraphicsItem *addMark(int type, QPointF p1, QPointF p2, double z, const QString &text = {})
-    {
-        DLGraphicsItem *mark = DLGraphicsItem::create(type, p1, p2, text, -1.0);
-        mark->setZValue(z);
-        editor->canvasScene()->addItem(mark);
-        return mark;
-    }
 
 private slots:
     void initTestCase()
     {
-        QFile notes(files.filePath("notes.txt"));
-        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a picture") > 0);
+        QVERIFY(writeFile(files.filePath("notes.txt"), "not a picture"));
         // A private session bus, before anything in this process connects to one.
         if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
             return;
@@ -102,10 +95,12 @@ private slots:
     // Each kind's label, lowest in the stack first, which is not the order of creation.
     void copyTexts()
     {
-        const QList<DLGraphicsItem *> marks {addMark(MarkLength, {10, 10}, {210, 10}, 3),
-            addMark(MarkRect, {278, 108}, {558, 203}, 1),
-            addMark(MarkColorPick, {20, 20}, {60, 60}, 4),
-            addMark(MarkComments, {30, 30}, {90, 90}, 2, "note one\nnote two")};
+        DLGraphicsScene *scene = editor->canvasScene();
+        const QList<DLGraphicsItem *> marks {
+            scene->restoreMark({0, 3, {10, 10}, {210, 10}, {}, -1}),
+            scene->restoreMark({1, 1, {278, 108}, {558, 203}, {}, -1}),
+            scene->restoreMark({2, 4, {20, 20}, {60, 60}, {}, -1}),
+            scene->restoreMark({3, 2, {30, 30}, {90, 90}, "note one\nnote two", -1})};
         QVERIFY(!action("actionCopy")->isEnabled());
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
@@ -114,13 +109,13 @@ private slots:
         for (DLGraphicsItem *mark : marks)
             mark->setSelected(true);
         QTest::keyRelease(editor->windowHandle(), Qt::Key_Control, Qt::ControlModifier);
-        QCOMPARE(editor->canvasScene()->selectedItems().size(), 4);
+        QCOMPARE(scene->selectedItems().size(), 4);
         action("actionCopy")->trigger();
         QCOMPARE(QApplication::clipboard()->text(),
             QStringLiteral("278,108(281x96)\nnote one\nnote two\n201\nFF8000"));
         action("actionCopy_Image")->trigger();
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
-            buildExportImage(editor->canvasScene()).convertToFormat(QImage::Format_ARGB32));
+            buildExportImage(scene).convertToFormat(QImage::Format_ARGB32));
         editor = std::make_unique<DLEditor>();
         QVERIFY(!action("actionCopy_Image")->isEnabled());
     }
@@ -131,7 +126,8 @@ private slots:
         editor->show();
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-        DLGraphicsItem *comment = addMark(MarkComments, {30, 30}, {90, 90}, 1, "note");
+        DLGraphicsItem *comment
+            = editor->canvasScene()->restoreMark({MarkComments, 1, {30, 30}, {90, 90}, "note", -1});
         comment->setSelected(true);
         auto *mime = new QMimeData;
         mime->setImageData(QImage(":/DL/images/DLAppIcon16.png"));
@@ -151,47 +147,35 @@ private slots:
         editor->canvasScene()->makeEditorFinishEditing();
     }
 
-    // Paste opens a file or picture data the clipboard holds, or says why not; picture data is
-    // kept as a file first. The picture shown after: orange is the one opened before.
+    // Format|data ("file:" the address of a file of the test, "bytes:" its content)|"-" when
+    // Paste is disabled, else the title or message after|whether the blue picture shows after.
     void paste_data()
     {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("result"); // "-" when Paste is disabled, else title or message
-        QTest::addColumn<QColor>("shown");
-        const auto file = [](const QString &path) { return QUrl::fromLocalFile(path).toEncoded(); };
-        const QColor orange(255, 128, 0);
-        QTest::newRow("text only") << "text/plain" << QByteArray("hello") << "-" << orange;
-        QTest::newRow("remote address")
-            << "text/uri-list" << QByteArray("https://example.invalid/a.png") << "-" << orange;
-        QTest::newRow("file of a kind a drop refuses")
-            << "text/uri-list" << file(files.filePath("notes.txt")) << "-" << orange;
-        QTest::newRow("png bytes that are no picture")
-            << "image/png" << QByteArray(400, 'x') << "no picture" << orange;
-        QTest::newRow("a picture file opens")
-            << "text/uri-list" << file(picture("blue.png", Qt::blue)) << "blue.png"
-            << QColor(Qt::blue);
-        QTest::newRow("picture data opens as a kept file")
-            << "image/png" << fileBytes(picture("green.png", Qt::green)) << "Pasted "
-            << QColor(Qt::green);
+        rows({"text only|text/plain|hello|-|0",
+            "remote address|text/uri-list|https://example.invalid/a.png|-|0",
+            "file of a kind a drop refuses|text/uri-list|file:notes.txt|-|0",
+            "png bytes that are no picture|image/png|bytes:notes.txt|no picture|0",
+            "a picture file opens|text/uri-list|file:blue.png|blue.png|1",
+            "picture data opens as a kept file|image/png|bytes:blue.png|Pasted |1"});
     }
     void paste()
     {
-        QFETCH(QString, format);
-        QFETCH(QByteArray, data);
-        QFETCH(QString, result);
-        QFETCH(QColor, shown);
+        QFETCH(QStringList, f);
+        const QString result = f[2], path = files.filePath(f[1].section(':', 1));
+        picture("blue.png", Qt::blue);
         auto *mime = new QMimeData;
-        mime->setData(format, data);
+        mime->setData(f[0],
+            f[1].startsWith("file:")        ? QUrl::fromLocalFile(path).toEncoded()
+                : f[1].startsWith("bytes:") ? fileBytes(path)
+                                            : f[1].toUtf8());
         QApplication::clipboard()->setMimeData(mime);
         QCOMPARE(action("actionPaste")->isEnabled(), result != "-");
         PromptRecorder prompts;
         if (result != "-")
             action("actionPaste")->trigger();
         const QString seen = prompts.texts().value(0, editor->windowTitle());
-        QVERIFY2(
-            result == "-" || seen.startsWith(result) || seen.contains(result), qPrintable(seen));
-        QCOMPARE(QColor(editor->canvasScene()->image().pixel(0, 0)), shown);
+        QVERIFY2(result == "-" || seen.contains(result), qPrintable(seen));
+        QCOMPARE(editor->canvasScene()->image().pixel(0, 0) == QColor(Qt::blue).rgb(), f[3] == "1");
     }
 
     // A stored value other than a choice reads as no delay; a menu choice is what the next
@@ -207,42 +191,28 @@ private slots:
         action("actionCapture_Delay_0")->trigger();
     }
 
+    // Desktop|response|picture the portal names|message, none when the capture opens.
     void captureThroughPortal_data()
     {
-        QTest::addColumn<QString>("session");
-        QTest::addColumn<bool>("portalRunning");
-        QTest::addColumn<uint>("response");
-        QTest::addColumn<QString>("uri");
-        QTest::addColumn<QString>("message"); // empty when the capture opens
-
-        const QString shot = QUrl::fromLocalFile(picture("portal.png", Qt::blue)).toString();
-        const QString notes = QUrl::fromLocalFile(files.filePath("notes.txt")).toString();
-        QTest::newRow("the portal's picture opens") << "wayland" << true << 0u << shot << "";
-        QTest::newRow("cancelled") << "wayland" << true << 1u << shot << "cancelled";
-        QTest::newRow("no picture there")
-            << "wayland" << true << 0u << notes << "could not be read";
-        QTest::newRow("a remote address")
-            << "wayland" << true << 0u << "https://example.invalid/a.png"
-            << "did not take";
-        QTest::newRow("no portal") << "wayland" << false << 0u << shot << "not available";
-        QTest::newRow("neither X11 nor Wayland")
-            << "tty" << true << 0u << shot << "on this desktop";
+        rows({"the portal's picture opens|wayland|0|portal.png|",
+            "cancelled|wayland|1|portal.png|cancelled",
+            "a remote address|wayland|0|https://example.invalid/a.png|did not take",
+            "no portal|wayland, no portal|0|portal.png|not available",
+            "neither X11 nor Wayland|tty|0|portal.png|on this desktop"});
     }
     void captureThroughPortal()
     {
-        QFETCH(QString, session);
-        QFETCH(bool, portalRunning);
-        QFETCH(uint, response);
-        QFETCH(QString, uri);
-        QFETCH(QString, message);
+        QFETCH(QStringList, f);
+        const QString message = f[3];
         if (bus.state() != QProcess::Running)
             QSKIP("dbus-daemon is not installed");
         QDBusConnection portalBus("portal");
-        if (!portalRunning)
+        if (f[0].endsWith("no portal"))
             portalBus.unregisterService(portalName);
-        portal.response = response;
-        portal.uri = uri;
-        qputenv("XDG_SESSION_TYPE", session.toUtf8());
+        portal.response = f[1].toUInt();
+        portal.uri
+            = f[2].contains(':') ? f[2] : QUrl::fromLocalFile(picture(f[2], Qt::blue)).toString();
+        qputenv("XDG_SESSION_TYPE", f[0].section(',', 0, 0).toUtf8());
         PromptRecorder prompts;
         action("actionCapture_Screen")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(editor->isVisible()
@@ -250,16 +220,12 @@ private slots:
             10000);
         qunsetenv("XDG_SESSION_TYPE");
         portalBus.registerService(portalName);
-
-        const QString opened
-            = message.isEmpty() ? QUrl(uri).toLocalFile() : files.filePath("orange.png");
-        QCOMPARE(buildExportImage(editor->canvasScene()).convertToFormat(QImage::Format_RGB32),
-            QImage(opened).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(QColor(editor->canvasScene()->image().pixel(0, 0)),
+            message.isEmpty() ? QColor(Qt::blue) : QColor(255, 128, 0));
         QCOMPARE(editor->windowTitle().startsWith("Screenshot "), message.isEmpty());
-        QCOMPARE(prompts.texts().size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
-            QVERIFY2(
-                prompts.texts().first().contains(message), qPrintable(prompts.texts().first()));
+        QVERIFY2(prompts.texts().size() == int(!message.isEmpty())
+                && prompts.texts().value(0).contains(message),
+            qPrintable(prompts.texts().join('|')));
     }
 };
 
