@@ -6,6 +6,7 @@
 #include "editor/dleditor.h"
 #include "editor/editorfileflows.h"
 #include "marks/dlgraphicsitem.h"
+#include "marks/marktest.h"
 #include "settings/helpers.h"
 
 #include <QAction>
@@ -58,15 +59,6 @@ class TestDLEditor : public QObject
         writeFile(pictures->filePath(name), pictureBytes("png", size));
         editor->openFile(pictures->filePath(name));
         return pictures->filePath(name);
-    }
-    // A rectangle mark placed the way a press on the canvas places one.
-    QGraphicsItem *addMark()
-    {
-        DLGraphicsItem *mark = DLGraphicsItem::createDefault(MarkRect, QPointF(5, 5));
-        mark->setZValue(1);
-        mark->setOrderNumber(1);
-        scene()->addItem(mark);
-        return mark;
     }
     // "open" opens a picture, "slider=N" sets the zoom slider, "wheel up" and "wheel down"
     // turn the wheel over the canvas with Ctrl held; any other name clicks the button or
@@ -172,35 +164,26 @@ private slots:
     }
 
     // A picture is open and the second file is opened over it, a mark there when the row
-    // answers the replace question; then Save is chosen. The state: questions, title, picture
-    // (P: the pictures folder, T: the temporary one), next z value, marks, zoom, save dialogs.
+    // answers the replace question; then Save is chosen. Second file|answer|questions|title|
+    // picture (P: the pictures folder, T: the temporary one)|next z value|marks|zoom|save dialogs.
     void openOver_data()
     {
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("state");
-        const auto row
-            = [](const char *name, const char *second, const char *answer, const char *state) {
-                  QTest::newRow(name) << second << answer << state;
-              };
-        row("no marks, no question", "second.png", "", "|second.png|P/second.png|0|0|100|1");
-        row("marks, No keeps everything", "second.png", "No",
-            "Replace current document?|first.png|P/first.png|0|1|250|1");
-        row("plan.dld opens as a document", "plan.dld", "", "|P/plan.dld|T/inside.png|3|0|100|0");
-        row("plan.DLD opens as a picture", "plan.DLD", "", "|plan.DLD|P/plan.DLD|0|0|100|1");
-        row("unreadable document after Yes leaves the empty window", "broken.dld", "Yes",
-            "Replace current document?,Could not parse image data. Open Failed. "
-            ":(|Dimlet||0|0|100|0");
+        rows({"no marks, no question|second.png|||second.png|P/second.png|0|0|100|1",
+            "marks, No keeps everything|second.png|No|Replace current document?|first.png|"
+            "P/first.png|0|1|250|1",
+            "plan.dld opens as a document|plan.dld|||P/plan.dld|T/inside.png|3|0|100|0",
+            "plan.DLD opens as a picture|plan.DLD|||plan.DLD|P/plan.DLD|0|0|100|1",
+            "unreadable document after Yes leaves the empty window|broken.dld|Yes|Replace current "
+            "document?,Could not parse image data. Open Failed. :(|Dimlet||0|0|100|0"});
     }
 
     void openOver()
     {
-        QFETCH(QString, second);
-        QFETCH(QString, answer);
-        QFETCH(QString, state);
+        QFETCH(QStringList, f);
+        const QString second = f.takeFirst(), answer = f.takeFirst();
         openPicture("first.png");
         if (!answer.isEmpty())
-            addMark();
+            scene()->restoreMark({MarkRect, 1, {5, 5}, {5, 5}, {}, -1});
         slider()->setValue(250);
         const QString path = pictures->filePath(second);
         const QByteArray bytes = second == "broken.dld"
@@ -212,15 +195,13 @@ private slots:
         editor->openFile(path);
         if (!answer.isEmpty())
             QCOMPARE(prompts.prompts().first().defaultButton, QMessageBox::NoButton);
-        const QString seen = QStringList {prompts.texts().join(','), editor->windowTitle(),
-            scene()->imagePath(), QString::number(scene()->nextZValue()),
-            QString::number(scene()->hasMarks()), QString::number(slider()->value())}
-                                 .join('|');
+        QStringList seen {prompts.texts().join(','), editor->windowTitle(), scene()->imagePath(),
+            QString::number(scene()->nextZValue()), QString::number(scene()->hasMarks()),
+            QString::number(slider()->value())};
         QVERIFY(QMetaObject::invokeMethod(editor.get(), "on_actionSave_triggered"));
-        QCOMPARE(QString(seen + '|' + QString::number(flows->saveDialogs))
-                     .replace(pictures->path(), "P")
-                     .replace(tempDirPath(), "T/"),
-            state);
+        seen << QString::number(flows->saveDialogs);
+        QCOMPARE(seen.join('|').replace(pictures->path(), "P").replace(tempDirPath(), "T/"),
+            f.join('|'));
         QCOMPARE(editor->findChild<QToolButton *>("move_btn")->isHidden(), answer == "Yes");
         if (answer == "Yes")
             QCOMPARE(fileBytes(path), bytes);
@@ -238,36 +219,25 @@ private slots:
         QTRY_COMPARE(editor->geometry(), before.marginsAdded(QMargins(111, 111, 111, 111)));
     }
 
-    // An empty format is a document; an existing file brings up "File Existed. Replace?",
+    // Chosen name|file there before|answer to the replace question|file written|format of an
+    // export (none for a document). An existing file brings up "File Existed. Replace?",
     // answered like the close question afterwards.
     void saveAs_data()
     {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("existing");
-        QTest::addColumn<bool>("answerYes");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QByteArray>("format");
-        const auto row = [](const char *name, const char *chosen, const char *result,
-                             const char *format, const char *existing = "", bool yes = false) {
-            QTest::newRow(name) << chosen << existing << yes << result << QByteArray(format);
-        };
-        row("bare name gets the document suffix", "plan", "plan.dld", "");
-        row("document suffix kept", "plan.dld", "plan.dld", "");
-        row("upper-case image suffix is a document", "shot.PNG", "shot.PNG.dld", "");
-        row("jpeg exports", "shot.jpeg", "shot.jpeg", "jpeg");
-        row("jpg exports", "shot.jpg", "shot.jpg", "jpeg");
-        row("cancelled", "", "", "");
-        row("document there, No writes nothing", "plan", "", "", "plan.dld");
-        row("export there, Yes replaces", "a.bmp", "a.bmp", "bmp", "a.bmp", true);
+        rows({"bare name gets the document suffix|plan|||plan.dld|",
+            "document suffix kept|plan.dld|||plan.dld|",
+            "upper-case image suffix is a document|shot.PNG|||shot.PNG.dld|",
+            "jpeg exports|shot.jpeg|||shot.jpeg|jpeg", "jpg exports|shot.jpg|||shot.jpg|jpeg",
+            "cancelled|||||", "document there, No writes nothing|plan|plan.dld|No||",
+            "export there, Yes replaces|a.bmp|a.bmp|Yes|a.bmp|bmp"});
     }
 
     void saveAs()
     {
-        QFETCH(QString, chosen);
-        QFETCH(QString, existing);
-        QFETCH(bool, answerYes);
-        QFETCH(QString, result);
-        QFETCH(QByteArray, format);
+        QFETCH(QStringList, f);
+        const QString chosen = f[0], existing = f[1], result = f[3];
+        const QByteArray format = f[4].toLatin1();
+        const bool answerYes = f[2] == "Yes";
         const QString picture = openPicture("shot.png", {61, 37});
         scene()->setModified(true);
         if (!existing.isEmpty())
