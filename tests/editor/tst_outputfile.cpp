@@ -2,6 +2,7 @@
 
 #include "documentfixtures.h"
 #include "editor/imageexport.h"
+#include "marks/marktest.h"
 
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -80,32 +81,22 @@ private slots:
     }
 
     // A size limit makes a write fail half way even for root, whom permissions do not stop.
+    // Target|picture|file size limit, 0 for none|message.
     void failedWriteKeepsTheOldFile_data()
     {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<int>("sizeLimit");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, const char *target, const char *picture, int limit,
-                             const char *message) {
-            QTest::newRow(name) << target << picture << limit << message;
-        };
-        const char *noOutput = "Could not open output file.";
-        row("document into a missing folder", "gone/new.dld", "p.bmp", 0, noOutput);
-        row("document, disk full half way", "old.dld", "p.bmp", 4096, noOutput);
-        row("document of a missing picture", "old.dld", "none.png", 0,
-            "Could not save image file.");
-        row("export, disk full half way", "old.bmp", "p.bmp", 4096, "failed");
-        row("export of no picture", "old.bmp", "none.png", 0, "failed");
-        row("export to a suffix of no image format", "old.txt", "p.bmp", 0, "failed");
+        rows({"document into a missing folder|gone/new.dld|p.bmp|0|Could not open output file.",
+            "document, disk full half way|old.dld|p.bmp|4096|Could not open output file.",
+            "document of a missing picture|old.dld|none.png|0|Could not save image file.",
+            "export, disk full half way|old.bmp|p.bmp|4096|failed",
+            "export of no picture|old.bmp|none.png|0|failed",
+            "export to a suffix of no image format|old.txt|p.bmp|0|failed"});
     }
 
     void failedWriteKeepsTheOldFile()
     {
-        QFETCH(QString, target);
-        QFETCH(QString, picture);
-        QFETCH(int, sizeLimit);
-        QFETCH(QString, message);
+        QFETCH(QStringList, f);
+        const QString target = f[0], picture = f[1], message = f[3];
+        const int sizeLimit = f[2].toInt();
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("p.bmp"), pictureBytes("bmp", {200, 200})));
         const QString old = dir.filePath(target.startsWith("gone") ? "old.dld" : target);
