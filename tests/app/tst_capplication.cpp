@@ -1,12 +1,14 @@
 #include "testsupport.h"
 
 #include "app/capplication.h"
+#include "app/cmainwindow.h"
 #include "app/desktopapplicationadaptor.h"
 #include "canvas/dlgraphicsscene.h"
 #include "editor/dleditor.h"
 
 #include <QDBusConnection>
-#include <QFileOpenEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -32,17 +34,6 @@ private slots:
         bus.waitForFinished();
     }
 
-    void onlyFileOpenEventsBecomeTheSignal()
-    {
-        QSignalSpy spy(qobject_cast<CApplication *>(qApp), &CApplication::openURL);
-        QEvent other(QEvent::ApplicationStateChange);
-        QFileOpenEvent event(QUrl::fromLocalFile("/tmp/plan.dld"));
-        QCoreApplication::sendEvent(qApp, &other);
-        QCoreApplication::sendEvent(qApp, &event);
-        QCOMPARE(
-            QList<QVariantList>(spy), QList<QVariantList> {{QUrl::fromLocalFile("/tmp/plan.dld")}});
-    }
-
     // A file manager's open request over the session bus, from a separate client process.
     void busOpenRequestOpensTheFirstFile()
     {
@@ -56,20 +47,69 @@ private slots:
         QTemporaryDir dir;
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        QStringList uris;
-        for (const QString name : {"first.png", "second.png"}) {
-            QVERIFY(picture.save(dir.filePath(name)));
-            uris << "'" + QUrl::fromLocalFile(dir.filePath(name)).toString() + "'";
-        }
+        QVERIFY(picture.save(dir.filePath("first.png")));
+        const QString first = QUrl::fromLocalFile(dir.filePath("first.png")).toString();
         QProcess gdbus;
         gdbus.start("gdbus",
             {"call", "--session", "--dest", DesktopApplicationAdaptor::applicationId(),
                 "--object-path", DesktopApplicationAdaptor::objectPath(), "--method",
-                "org.freedesktop.Application.Open", "[" + uris.join(',') + "]", "{}"});
+                "org.freedesktop.Application.Open", "['" + first + "','file:///gone.png']", "{}"});
         // This process answers the call, so its event loop keeps running meanwhile.
         QTRY_COMPARE_WITH_TIMEOUT(gdbus.state(), QProcess::NotRunning, 10000);
         QCOMPARE(gdbus.exitCode(), 0);
         QTRY_COMPARE(editor.canvasScene()->imagePath(), dir.filePath("first.png"));
+    }
+
+    // Rows: accepted suffixes : dragged names > names handed over (none when the drag is
+    // refused); "text:" a text drag.
+    void droppedFiles_data()
+    {
+        QTest::addColumn<QString>("drop");
+        const QString ours = "png bmp jpg jpeg dld: ";
+        QTest::newRow("suffixes of any case; the rest left out, drag order kept")
+            << ours + "A.PNG notes.txt b.Jpeg a.png.txt README x.png/f c.dld > A.PNG b.Jpeg c.dld";
+        QTest::newRow("no accepted file refuses the drag") << ours + "notes.txt > ";
+        QTest::newRow("plain text naming a picture is refused") << ours + "text:/t/a.png > ";
+        QTest::newRow("empty suffix list takes every file") << ": a.txt README > a.txt README";
+    }
+
+    void droppedFiles()
+    {
+        QFETCH(QString, drop);
+        const QString suffixes = drop.section(": ", 0, 0);
+        const QString dragged = drop.section(": ", 1).section(" > ", 0, 0);
+        const QString handedOver = drop.section(" > ", 1);
+        CMainWindow window(false, false);
+        window.setAcceptFiles(true);
+        window.setAcceptSuffixes(suffixes.split(' ', Qt::SkipEmptyParts).toVector());
+        QSignalSpy spy(&window, &CMainWindow::windowAcceptFiles);
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &name : dragged.split(' '))
+            urls << QUrl::fromLocalFile("/t/" + name);
+        dragged.startsWith("text:") ? mime.setText(dragged.mid(5)) : mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(&window, &enter);
+        QCOMPARE(enter.isAccepted(), !handedOver.isEmpty());
+        if (enter.isAccepted())
+            QApplication::sendEvent(&window, &dropped);
+        QStringList got;
+        for (const QVariantList &call : spy)
+            got += call.first().value<QVector<QString>>().toList();
+        QCOMPARE(got.join(' ').remove("/t/"), handedOver);
+    }
+
+    // A question offers Yes and No and is answered by them; a message is a plain box.
+    void promptKinds()
+    {
+        PromptRecorder yes(QMessageBox::Yes);
+        QVERIFY(askYesNo(nullptr, "Title", "Keep?"));
+        showMessage("Done");
+        QCOMPARE(yes.prompts().size(), 2);
+        QVERIFY(yes.prompts()[0].question && !yes.prompts()[1].question);
+        PromptRecorder no(QMessageBox::No);
+        QVERIFY(!askYesNo(nullptr, "Title", "Keep?"));
     }
 };
 
