@@ -2,13 +2,19 @@
 
 #include "editor/documentfixtures.h"
 #include "marks/dlpalette.h"
-#include "settings/clanguagesetting.h"
 #include "settings/dlsetting.h"
 #include "settings/helpers.h"
 #include "settings/preferences.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QStandardPaths>
+
+namespace {
+const char *const formats[]
+    = {"defaultFmt", "rgbHex", "rgbFloat", "rgbInt", "rgbaHex", "rgbaFloat", "rgbaInt"};
+}
 
 class TestPreferences : public QObject
 {
@@ -28,38 +34,77 @@ private slots:
         QVERIFY(QDir(data).removeRecursively());
     }
 
-    // Read as colour index, background, format, profile, origin. Out-of-range indexes fall
-    // back to the first palette colour and the pattern, and a file with what could start a
-    // serialized value (Qt's decoder of those crashes on forged data) reads as absent.
-    void getters_data()
+    // The settings dialog opens on the stored choices, read as colour, format (-1: none
+    // checked), profile, background and origin. Steps name a control: a button is clicked, a
+    // list set to the index after "="; each choice is stored at once and only a real change
+    // counts in the mask. Then what the program reads: colour index, background, format,
+    // profile, origin. Out-of-range indexes read as the first colour and the pattern; a file
+    // with what could start a serialized value (Qt's decoder of those crashes on forged data)
+    // reads as absent, and a change then lasts for the run only, leaving the file as it was.
+    void choices_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("read");
-        const auto row = [](const char *name, const char *content, const char *read) {
-            QTest::newRow(name) << QByteArray(content) << QString(read);
+        QTest::addColumn<QString>("row"); // file content | steps | shown | mask | read
+        const auto row = [](const QString &name, const QString &row) {
+            QTest::newRow(qPrintable(name)) << row;
         };
-        row("no file", nullptr, "0 ff32353f 0 0 0");
-        row("every value set",
-            "dl_mark_color=6\ndl_background=1\ndl_color_fmt=5\ndl_mac_profile=true\ndl_flipY=true",
-            "6 fffffce5 5 1 1");
-        row("white", "dl_background=2\n", "0 ffffffff 0 0 0");
-        row("colour one past the palette, background 7", "dl_mark_color=7\ndl_background=7\n",
-            "0 pattern 0 0 0");
-        row("negative colour and background", "dl_mark_color=-1\ndl_background=-1\n",
-            "0 pattern 0 0 0");
-        row("serialized value makes the file foreign",
-            "dl_mark_color=@Variant(\\0\\0\\0\\[Gen2x\\0\\5)\ndl_background=2\n",
-            "0 ff32353f 0 0 0");
-        row("octal escape spelling @ makes the file foreign",
-            "dl_flipY=true\ndl_mark_color=\\100ByteArray(5)\n", "0 ff32353f 0 0 0");
+        row("no file", "||0 0 0 0 0|0|0 ff32353f 0 0 0");
+        row("last entry of every list",
+            "dl_mark_color=6,dl_color_fmt=6,dl_mac_profile=true,dl_background=3,dl_flipY=true||6 6 "
+            "1 3 1|0|6 pattern 6 1 1");
+        row("colour one past the palette, negative background",
+            "dl_mark_color=7,dl_color_fmt=7,dl_background=-1||0 -1 0 3 0|0|0 pattern 7 0 0");
+        row("negative colour, background one past the list",
+            "dl_mark_color=-1,dl_background=4||0 0 0 3 0|0|0 pattern 0 0 0");
+        row("profile clicked once", "|mac_spceal|0 0 0 0 0|4|0 ff32353f 0 1 0");
+        row("profile clicked twice", "|mac_spceal mac_spceal|0 0 0 0 0|0|0 ff32353f 0 0 0");
+        row("background changed and changed back",
+            "|bgListButton=1 bgListButton=0|0 0 0 0 0|0|0 ff32353f 0 0 0");
+        row("bottom left on light",
+            "|originListButton=1 bgListButton=1|0 0 0 0 0|24|0 fffffce5 0 0 1");
+        row("colour on white", "|colorListButton=6 bgListButton=2|0 0 0 0 0|9|6 ffffffff 0 0 0");
+        for (int i = 0; i < 7; ++i)
+            row(QString("format ") + formats[i],
+                QString("|%1|0 0 0 0 0|%2|0 ff32353f %3 0 0")
+                    .arg(formats[i])
+                    .arg(i ? 2 : 0)
+                    .arg(i));
+        row("serialized value",
+            "dl_mark_color=@Variant(\\0\\0\\0\\[Gen2x\\0\\5),dl_background=2||0 0 "
+            "0 0 0|0|0 ff32353f 0 0 0");
+        row("octal escape spelling @",
+            "dl_flipY=true,dl_mark_color=\\100ByteArray(5)||0 0 0 0 "
+            "0|0|0 ff32353f 0 0 0");
+        row("change to a foreign file",
+            "dl_flipY=true,x=@Variant(\\0\\x7f)|colorListButton=5|0 0 "
+            "0 0 0|1|5 ff32353f 0 0 0");
     }
 
-    void getters()
+    void choices()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, read);
+        QFETCH(QString, row);
+        const QStringList f = row.split('|');
+        const QByteArray content = f[0].toUtf8().replace(',', '\n');
         QFile::remove(preferencesFilePath());
-        QVERIFY(content.isNull() || writeFile(preferencesFilePath(), content));
+        QVERIFY(f[0].isEmpty() || writeFile(preferencesFilePath(), content));
+        DLSetting dialog;
+        int format = -1;
+        for (int i = 0; i < 7; ++i)
+            format = dialog.findChild<QRadioButton *>(formats[i])->isChecked() ? i : format;
+        const auto index
+            = [&](const char *name) { return dialog.findChild<QComboBox *>(name)->currentIndex(); };
+        QCOMPARE(QString::asprintf("%d %d %d %d %d", index("colorListButton"), format,
+                     dialog.findChild<QCheckBox *>("mac_spceal")->isChecked(),
+                     index("bgListButton"), index("originListButton")),
+            f[2]);
+        for (const QString &step : f[1].split(' ', Qt::SkipEmptyParts)) {
+            QWidget *control = dialog.findChild<QWidget *>(step.section('=', 0, 0));
+            if (auto *list = qobject_cast<QComboBox *>(control))
+                list->setCurrentIndex(step.section('=', 1).toInt());
+            else
+                qobject_cast<QAbstractButton *>(control)->click();
+        }
+        dialog.accept();
+        QCOMPARE(dialog.changes(), f[3].toInt());
         const QBrush brush = DLSetting::backgroundBrush();
         const auto argb = [](const QImage &i) { return i.convertToFormat(QImage::Format_ARGB32); };
         const QString background = brush.style() != Qt::TexturePattern
@@ -70,33 +115,9 @@ private slots:
         QCOMPARE(QString::asprintf("%d %s %d %d %d", markPalette().indexOf(DLSetting::markColor()),
                      qPrintable(background), DLSetting::colorFormat(), DLSetting::macProfile(),
                      DLSetting::flipY()),
-            read);
-    }
-
-    // A file that is not read is not rewritten either: a change lasts for the run only.
-    void changeLeavesForeignFileAsItWas_data()
-    {
-        QTest::addColumn<QString>("language"); // empty: the mark colour is changed
-        QTest::newRow("mark colour") << QString();
-        QTest::newRow("language through its dialog") << "it";
-    }
-
-    void changeLeavesForeignFileAsItWas()
-    {
-        QFETCH(QString, language);
-        const QByteArray content("[General]\ndl_flipY=true\ndl_mark_color=@Variant(\\0\\0\\x7f)\n");
-        QVERIFY(writeFile(preferencesFilePath(), content));
-        if (!language.isEmpty()) {
-            CLanguageSetting dialog(nullptr);
-            auto *languages = dialog.findChild<QComboBox *>(QStringLiteral("langList"));
-            languages->setCurrentIndex(languages->findData(language));
-            QCOMPARE(readStringPreference(PrefKey::AppLanguage), language);
-        } else {
-            writePreference(PrefKey::MarkColor, 5);
-            QCOMPARE(DLSetting::markColor(), markPalette().at(5));
-            writePreference(PrefKey::MarkColor, 0);
-        }
-        QCOMPARE(fileBytes(preferencesFilePath()), content);
+            f[4]);
+        if (!f[0].isEmpty() && (f[1].isEmpty() || f[0].contains('@')))
+            QCOMPARE(fileBytes(preferencesFilePath()), content); // opening writes nothing
     }
 
     // The triangle (0, 0), (10, 0), (0, 10), in either winding.
