@@ -49,34 +49,25 @@ private slots:
         };
         row("no file", "||0 0 0 0 0|0|0 ff32353f 0 0 0");
         row("last entry of every list",
-            "dl_mark_color=6,dl_color_fmt=6,dl_mac_profile=true,dl_background=3,dl_flipY=true||6 6 "
-            "1 3 1|0|6 pattern 6 1 1");
-        row("colour one past the palette, negative background",
+            "dl_mark_color=6,dl_color_fmt=6,dl_mac_profile=1,dl_background=3,dl_flipY=1||6 6 1 3 "
+            "1|0|6 pattern 6 1 1");
+        row("colour one past the palette, background -1",
             "dl_mark_color=7,dl_color_fmt=7,dl_background=-1||0 -1 0 3 0|0|0 pattern 7 0 0");
-        row("negative colour, background one past the list",
+        row("colour -1, background one past the list",
             "dl_mark_color=-1,dl_background=4||0 0 0 3 0|0|0 pattern 0 0 0");
-        row("profile clicked once", "|mac_spceal|0 0 0 0 0|4|0 ff32353f 0 1 0");
-        row("profile clicked twice", "|mac_spceal mac_spceal|0 0 0 0 0|0|0 ff32353f 0 0 0");
-        row("background changed and changed back",
-            "|bgListButton=1 bgListButton=0|0 0 0 0 0|0|0 ff32353f 0 0 0");
-        row("bottom left on light",
-            "|originListButton=1 bgListButton=1|0 0 0 0 0|24|0 fffffce5 0 0 1");
-        row("colour on white", "|colorListButton=6 bgListButton=2|0 0 0 0 0|9|6 ffffffff 0 0 0");
+        row("profile clicked once", "|mac_spceal||4|0 ff32353f 0 1 0");
+        row("profile clicked twice", "|mac_spceal mac_spceal||0|0 ff32353f 0 0 0");
+        row("background changed and back", "|bgListButton=1 bgListButton=0||0|0 ff32353f 0 0 0");
+        row("bottom left on light", "|originListButton=1 bgListButton=1||24|0 fffffce5 0 0 1");
+        row("colour on white", "|colorListButton=6 bgListButton=2||9|6 ffffffff 0 0 0");
         for (int i = 0; i < 7; ++i)
             row(QString("format ") + formats[i],
-                QString("|%1|0 0 0 0 0|%2|0 ff32353f %3 0 0")
-                    .arg(formats[i])
-                    .arg(i ? 2 : 0)
-                    .arg(i));
+                QString("|%1||%2|0 ff32353f %3 0 0").arg(formats[i]).arg(i ? 2 : 0).arg(i));
         row("serialized value",
-            "dl_mark_color=@Variant(\\0\\0\\0\\[Gen2x\\0\\5),dl_background=2||0 0 "
-            "0 0 0|0|0 ff32353f 0 0 0");
-        row("octal escape spelling @",
-            "dl_flipY=true,dl_mark_color=\\100ByteArray(5)||0 0 0 0 "
-            "0|0|0 ff32353f 0 0 0");
+            "x=@Variant(\\0\\0\\0\\[Gen2x\\0\\5),dl_background=2|||0|0 ff32353f 0 0 0");
+        row("octal escape spelling @", "dl_flipY=1,x=\\100ByteArray(5)|||0|0 ff32353f 0 0 0");
         row("change to a foreign file",
-            "dl_flipY=true,x=@Variant(\\0\\x7f)|colorListButton=5|0 0 "
-            "0 0 0|1|5 ff32353f 0 0 0");
+            "dl_flipY=1,x=@Variant(\\0\\x7f)|colorListButton=5||1|5 ff32353f 0 0 0");
     }
 
     void choices()
@@ -92,10 +83,11 @@ private slots:
             format = dialog.findChild<QRadioButton *>(formats[i])->isChecked() ? i : format;
         const auto index
             = [&](const char *name) { return dialog.findChild<QComboBox *>(name)->currentIndex(); };
-        QCOMPARE(QString::asprintf("%d %d %d %d %d", index("colorListButton"), format,
-                     dialog.findChild<QCheckBox *>("mac_spceal")->isChecked(),
-                     index("bgListButton"), index("originListButton")),
-            f[2]);
+        if (!f[2].isEmpty()) // the defaults show in every other row
+            QCOMPARE(QString::asprintf("%d %d %d %d %d", index("colorListButton"), format,
+                         dialog.findChild<QCheckBox *>("mac_spceal")->isChecked(),
+                         index("bgListButton"), index("originListButton")),
+                f[2]);
         for (const QString &step : f[1].split(' ', Qt::SkipEmptyParts)) {
             QWidget *control = dialog.findChild<QWidget *>(step.section('=', 0, 0));
             if (auto *list = qobject_cast<QComboBox *>(control))
@@ -106,12 +98,9 @@ private slots:
         dialog.accept();
         QCOMPARE(dialog.changes(), f[3].toInt());
         const QBrush brush = DLSetting::backgroundBrush();
-        const auto argb = [](const QImage &i) { return i.convertToFormat(QImage::Format_ARGB32); };
-        const QString background = brush.style() != Qt::TexturePattern
-            ? QString::number(brush.color().rgba(), 16)
-            : argb(brush.texture().toImage()) == argb(QImage(":/DL/images/DLBackground1.png"))
+        const QString background = brush.style() == Qt::TexturePattern
             ? "pattern"
-            : "other";
+            : QString::number(brush.color().rgba(), 16);
         QCOMPARE(QString::asprintf("%d %s %d %d %d", markPalette().indexOf(DLSetting::markColor()),
                      qPrintable(background), DLSetting::colorFormat(), DLSetting::macProfile(),
                      DLSetting::flipY()),

@@ -39,15 +39,20 @@ private slots:
         setSystemLocaleProvider({});
     }
 
-    // Then the files in the languages directory ("!": there but no translation) and the
-    // translations installed.
+    // Then the files in the languages directory ("!": there but no translation), the
+    // translations installed and Qt's own Yes, No and Save, from the system's Qt translations.
     void startupChain_data()
     {
         QTest::addColumn<QString>("given");
-        QTest::newRow("stored missing falls to the system's") << "fr ja_JP ja,en ja";
-        QTest::newRow("system missing falls to English") << "- ru_RU de,en en";
-        QTest::newRow("Chinese (Taiwan) loads simplified") << "- zh_TW zhs,zht zhs";
-        QTest::newRow("a broken stored file stops the chain") << "fr ja_JP fr!,ja,en broken";
+        QTest::newRow("stored missing falls to the system's")
+            << "fr de_DE de,en de &Ja,&Nein,Speichern";
+        QTest::newRow("system missing falls to English") << "- ru_RU de,en en &Yes,&No,Save";
+        QTest::newRow("Chinese (Taiwan) loads simplified")
+            << "- zh_TW zhs,zht zhs 是(&Y),否(&N),保存";
+        QTest::newRow("traditional Chinese") << "zht en_US zhs,zht zht 是(&Y),否(&N),儲存";
+        QTest::newRow("Portuguese is Brazil's") << "pt ja_JP pt pt &Sim,&Não,Salvar";
+        QTest::newRow("a broken stored file stops the chain")
+            << "fr ja_JP fr!,ja,en broken &Oui,&Non,Enregistrer";
     }
 
     void startupChain()
@@ -76,38 +81,13 @@ private slots:
                 if (!own.isEmpty())
                     QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), own);
             }
-            QCOMPARE(loaded.join(','), fields[3]);
+            QMessageBox box(QMessageBox::Question, QString(), QString(),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
+            for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Save})
+                loaded << box.button(b)->text();
+            QCOMPARE(loaded.join(','), fields[3] + "," + fields[4]);
         }
         QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), QStringLiteral("Move"));
-    }
-
-    // Qt's own Yes, No and Save follow the chosen language, from the system's Qt translations.
-    void toolkitTexts_data()
-    {
-        QTest::addColumn<QString>("given");
-        QTest::newRow("German") << "de - &Ja,&Nein,Speichern";
-        QTest::newRow("Portuguese is Brazil's") << "pt - &Sim,&Não,Salvar";
-        QTest::newRow("simplified Chinese") << "zhs - 是(&Y),否(&N),保存";
-        QTest::newRow("traditional Chinese") << "zht - 是(&Y),否(&N),儲存";
-    }
-
-    void toolkitTexts()
-    {
-        QFETCH(QString, given);
-        QVERIFY2(
-            QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"),
-            "Qt's translations are missing (scripts/deps.sh installs them)");
-        setLanguagesDirOverride(DIMLET_BUILD_DIR "/languages");
-        const QStringList fields = useLanguage(given);
-        QObject owner;
-        installStartupTranslation(&owner);
-        QMessageBox box(QMessageBox::Question, QString(), QString(),
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
-        const auto text = [&](QMessageBox::StandardButton b) { return box.button(b)->text(); };
-        QCOMPARE(
-            QStringList({text(QMessageBox::Yes), text(QMessageBox::No), text(QMessageBox::Save)})
-                .join(','),
-            fields[2]);
     }
 
     // Then the entry the dialog opens on, the entries chosen ("|" apart) and whether the
