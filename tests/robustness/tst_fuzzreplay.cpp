@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "canvas/dlpictureloader.h"
-#include "editor/dldocument.h"
+#include "editor/documentfixtures.h"
 #include "fuzz/checks/documentcheck.h"
 #include "fuzz/checks/picturecheck.h"
 #include "fuzz/checks/preferencescheck.h"
@@ -36,9 +36,7 @@ private slots:
     {
         QFETCH(QString, target);
         QFETCH(QString, path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray input = file.readAll();
+        const QByteArray input = fileBytes(path);
         QTemporaryDir root;
         const QString failure = target == "document" ? checkDocumentInput(input, root.path())
             : target == "updateoffer"                ? checkUpdateReply(input)
@@ -59,11 +57,9 @@ private slots:
         QImage picture(20000, 2, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         QVERIFY(picture.save(thin) && picture.save(jpeg));
-        QFile file(jpeg);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.seek(file.readAll().indexOf("\xFF\xC0") + 5));
-        file.write(QByteArray("\x40\x00\x40\x01", 4)); // 16385 rows of 16384
-        file.close();
+        QByteArray bytes = fileBytes(jpeg);
+        bytes.replace(bytes.indexOf("\xFF\xC0") + 5, 4, QByteArray("\x40\x00\x40\x01", 4));
+        QVERIFY(writeFile(jpeg, bytes)); // 16385 rows of 16384
         QCOMPARE(DLPictureLoader::load(jpeg).size(), QSize(0, 0));
         QCOMPARE(DLPictureLoader::load(thin).size(), QSize(20000, 2));
     }
