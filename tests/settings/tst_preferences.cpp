@@ -57,13 +57,11 @@ private slots:
         QVERIFY(QDir(data).removeRecursively());
     }
 
-    // The settings dialog opens on the stored choices, read as colour, format (-1: none
-    // checked), profile, background and origin. Steps name a control: a button is clicked, a
-    // list set to the index after "="; each choice is stored at once and only a real change
-    // counts in the mask. Then what the program reads: colour index, background, format,
-    // profile, origin. Out-of-range indexes read as the first colour and the pattern; a file
-    // with what could start a serialized value (Qt's decoder of those crashes on forged data)
-    // reads as absent, and a change then lasts for the run only, leaving the file as it was.
+    // What the settings dialog opens on and what the program reads are colour, format (-1: none
+    // checked), profile, background, origin. A step clicks a button or sets a list to the index
+    // after "="; each choice is stored at once and only real changes count. Out-of-range indexes
+    // read as the first colour and the pattern; a file with what could start a serialized value
+    // (Qt's decoder crashes on forged ones) reads as absent and changes to it last for the run.
     void choices_data()
     {
         QTest::addColumn<QString>("row"); // file content | steps | shown | mask | read
@@ -141,6 +139,7 @@ private slots:
                     + ::pointInTriangle(p, {0, 0}, {0, 10}, {10, 0}),
                 inside);
     }
+
     void cleanup()
     {
         setLanguagesDirOverride(QString());
@@ -152,15 +151,12 @@ private slots:
     void startupChain_data()
     {
         QTest::addColumn<QString>("given");
-        QTest::newRow("stored missing falls to the system's")
-            << "fr de_DE de,en de &Ja,&Nein,Speichern";
+        QTest::newRow("stored missing, system's taken") << "fr de_DE de,en de &Ja,&Nein,Speichern";
         QTest::newRow("system missing falls to English") << "- ru_RU de,en en &Yes,&No,Save";
-        QTest::newRow("Chinese (Taiwan) loads simplified")
-            << "- zh_TW zhs,zht zhs 是(&Y),否(&N),保存";
+        QTest::newRow("zh_TW system: simplified") << "- zh_TW zhs,zht zhs 是(&Y),否(&N),保存";
         QTest::newRow("traditional Chinese") << "zht en_US zhs,zht zht 是(&Y),否(&N),儲存";
         QTest::newRow("Portuguese is Brazil's") << "pt ja_JP pt pt &Sim,&Não,Salvar";
-        QTest::newRow("a broken stored file stops the chain")
-            << "fr ja_JP fr!,ja,en broken &Oui,&Non,Enregistrer";
+        QTest::newRow("broken stored file") << "fr ja_JP fr!,ja,en broken &Oui,&Non,Enregistrer";
     }
 
     void startupChain()

@@ -40,11 +40,6 @@ struct LocalHttpServer : QTcpServer
     }
 };
 
-QByteArray padded(qint64 size)
-{
-    const QByteArray head(R"({"version":"2","date":"d","note":")");
-    return head + QByteArray(size - head.size() - 2, 'n') + "\"}";
-}
 } // namespace
 
 class TestUpdateCheck : public QObject
@@ -62,6 +57,9 @@ private slots:
             QTest::newRow(name) << body << shown;
         };
         const int bound = CSingleHttpRequest::maxReplySize;
+        const QByteArray head("{\"version\":\"2\",\"date\":\"d\",\"note\":\"");
+        const auto padded
+            = [&](int size) -> QByteArray { return head + QByteArray(size - 36, 'n') + "\"}"; };
         row("lower version", R"({"version":"0.9","date":"d","note":"a@<b>b</b>"})",
             "0.9 , release at: d|a\n<b>b</b>");
         // Qt's JSON parser leaks what a repeated key replaces, so such bodies are never parsed;
@@ -115,12 +113,10 @@ private slots:
     // at once, and cleanly.
     void closingDoesNotWaitForTheLookup()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LD_PRELOAD", DIMLET_SLOW_LOOKUP);
-        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        env.insert("DIMLET_UPDATE_URL", "http://dimlet.invalid/update/dimlet.json");
+        qputenv("LD_PRELOAD", DIMLET_SLOW_LOOKUP);
+        qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        qputenv("DIMLET_UPDATE_URL", "http://dimlet.invalid/update/dimlet.json");
         QProcess program;
-        program.setProcessEnvironment(env);
         program.start(DIMLET_PROGRAM, QStringList());
         const bool ended = program.waitForFinished(10000);
         const QByteArray errors = program.readAllStandardError();
