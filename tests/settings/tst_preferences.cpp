@@ -180,7 +180,8 @@ private slots:
             if (!name.startsWith("qtbase_"))
                 loaded << (name.isEmpty() ? "broken" : name.mid(7));
         }
-        const QString own = owner.findChild<QTranslator *>()->translate("DLEditor", "Move");
+        const QTranslator *first = owner.findChild<QTranslator *>();
+        const QString own = first ? first->translate("DLEditor", "Move") : QString();
         QCOMPARE(QCoreApplication::translate("DLEditor", "Move"), own.isEmpty() ? "Move" : own);
         QMessageBox box(QMessageBox::Question, QString(), QString(),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
