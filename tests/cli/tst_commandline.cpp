@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "editor/dldocument.h"
+#include "editor/documentfixtures.h"
 #include "thumbnail.h"
 
 #include <QImageReader>
@@ -24,21 +24,9 @@ class TestCommandLine : public QObject
         return QString::number(process.exitCode()) + " " + process.readAllStandardError().trimmed();
     }
 
-    // A document of the program's own writer around any file, with one mark of every kind.
-    bool writeDocument(const QString &path, const QString &picturePath)
-    {
-        MarkRecordList records {new MarkRecord {0, 1, {10, 80}, {110, 80}, "", -1},
-            new MarkRecord {1, 2, {170, 50}, {230, 90}, "", -1},
-            new MarkRecord {2, 3, {120, 60}, {120, 60}, "", -1},
-            new MarkRecord {3, 4, {160, 90}, {200, 70}, "Gap 8 px", 80}};
-        const bool written
-            = writeDocumentFile(path, picturePath, records, 5) == DocumentError::None;
-        clearMarkRecords(records);
-        return written;
-    }
-
 private slots:
-    // Left half green, right half blue; a temporary folder of its own, to see what is left there.
+    // Left half green, right half blue, one red length mark; a temporary folder of its own, to
+    // see what is left there.
     void init()
     {
         QVERIFY(QDir(work.path()).removeRecursively() && QDir().mkpath(tmp));
@@ -46,62 +34,62 @@ private slots:
         QImage picture(300, 100, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QPainter(&picture).fillRect(0, 0, 150, 100, Qt::green);
-        const QString cut = work.filePath("cut.dld");
-        QVERIFY(picture.save(work.filePath("p.png")) && writeDocument(doc, work.filePath("p.png")));
-        QVERIFY(writeDocument(work.filePath("bad.dld"), DIMLET_SOURCE_DIR "/README.md"));
+        const QString png = work.filePath("p.png"), cut = work.filePath("cut.dld");
+        QVERIFY(picture.save(png)
+            && writeDocument(doc, png, {{0, 1, {10, 80}, {110, 80}}}) == DocumentError::None);
+        QVERIFY(writeDocument(work.filePath("bad.dld"), DIMLET_SOURCE_DIR "/README.md")
+            == DocumentError::None);
         QVERIFY(QFile::copy(doc, cut) && QFile::resize(cut, QFileInfo(cut).size() - 5));
     }
 
     // Exit 2 is a usage error, exit 1 a document or file that fails; nothing is written.
+    // Rows: files in the work folder (%1) > exit code and message.
     void renderRefuses_data()
     {
-        QTest::addColumn<QString>("arguments"); // files in the work folder
-        QTest::addColumn<QString>("expected"); // %1 is the work folder
-        const QString e = "1 dimlet-render: %1/";
+        QTest::addColumn<QString>("run");
         QTest::newRow("truncated")
-            << "cut.dld out.png" << e + "cut.dld: Could not read document file.";
+            << "cut.dld out.png > 1 %1cut.dld: Could not read document file.";
         QTest::newRow("picture that is no picture")
-            << "bad.dld out.png" << e + "bad.dld: The document's picture could not be read.";
+            << "bad.dld out.png > 1 %1bad.dld: The document's picture could not be read.";
         QTest::newRow("missing output folder")
-            << "doc.dld gone/out.png" << e + "gone/out.png: Could not write the image.";
-        QTest::newRow("gif output")
-            << "doc.dld out.gif"
-            << "2 dimlet-render: OUTPUT must end in .png, .jpg, .jpeg or .bmp: %1/out.gif\n"
-               "Usage: dimlet-render INPUT.dld OUTPUT.png|.jpg|.jpeg|.bmp";
+            << "doc.dld gone/out.png > 1 %1gone/out.png: Could not write the image.";
+        QTest::newRow("gif output") << "doc.dld out.gif > 2 OUTPUT must end in .png, .jpg, .jpeg "
+                                       "or .bmp: %1out.gif\nUsage: dimlet-render INPUT.dld "
+                                       "OUTPUT.png|.jpg|.jpeg|.bmp";
     }
 
     void renderRefuses()
     {
-        QFETCH(QString, arguments);
-        QFETCH(QString, expected);
-        const QStringList paths = QString(work.path() + "/" + arguments)
-                                      .replace(" ", " " + work.path() + "/")
-                                      .split(' ');
-        QCOMPARE(run("dimlet-render", paths), expected.arg(work.path()));
+        QFETCH(QString, run);
+        const QString dir = work.path() + "/";
+        QStringList paths = run.section(" > ", 0, 0).split(' ');
+        paths.replaceInStrings(QRegularExpression("^"), dir);
+        const QString expected = run.section(" > ", 1);
+        QCOMPARE(this->run("dimlet-render", paths),
+            expected.left(2) + "dimlet-render: " + expected.mid(2).arg(dir));
         QVERIFY(!QFile::exists(paths.last()));
     }
 
+    // Rows: picture size, maximum > thumbnail size.
     void thumbnailSize_data()
     {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<QSize>("expected");
-        QTest::newRow("rounds a half up") << QSize(200, 3) << 100 << QSize(100, 2);
-        QTest::newRow("never loses the last row") << QSize(4000, 1) << 100 << QSize(100, 1);
-        QTest::newRow("never enlarged") << QSize(300, 100) << 4096 << QSize(300, 100);
-        QTest::newRow("huge, no overflow") << QSize(16384, 16383) << 4096 << QSize(4096, 4096);
-        QTest::newRow("empty picture") << QSize(0, 10) << 128 << QSize();
+        QTest::addColumn<QString>("sizes");
+        QTest::newRow("rounds a half up") << "200 3, 100 > 100 2";
+        QTest::newRow("never loses the last row") << "4000 1, 100 > 100 1";
+        QTest::newRow("never enlarged") << "300 100, 4096 > 300 100";
+        QTest::newRow("portrait, no overflow") << "1000000 2000000, 4096 > 2048 4096";
+        QTest::newRow("empty picture") << "0 10, 128 > -1 -1";
     }
 
     void thumbnailSize()
     {
-        QFETCH(QSize, picture);
-        QFETCH(int, maximum);
-        QFETCH(QSize, expected);
-        QCOMPARE(::thumbnailSize(picture, maximum), expected);
+        QFETCH(QString, sizes);
+        const QStringList n = sizes.split(QRegularExpression("[ ,>]+"));
+        const QSize got = ::thumbnailSize(QSize(n[0].toInt(), n[1].toInt()), n[2].toInt());
+        QCOMPARE(QString("%1 %2").arg(got.width()).arg(got.height()), n[3] + " " + n[4]);
     }
 
-    // The render at full size with the marks drawn in; the thumbnail scaled (a third of a row
+    // The render at full size with the mark drawn in; the thumbnail scaled (a third of a row
     // rounded down) and a PNG whatever its name; the extracted picture gone again.
     void programsDrawTheDocument()
     {
