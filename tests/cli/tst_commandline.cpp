@@ -36,7 +36,8 @@ private slots:
         QPainter(&picture).fillRect(0, 0, 150, 100, Qt::green);
         const QString png = work.filePath("p.png"), cut = work.filePath("cut.dld");
         QVERIFY(picture.save(png)
-            && writeDocument(doc, png, {{0, 1, {10, 80}, {110, 80}}}) == DocumentError::None);
+            && writeDocument(doc, png, {{0, 1, {10, 80}, {110, 80}, {}, -1}})
+                == DocumentError::None);
         QVERIFY(writeDocument(work.filePath("bad.dld"), DIMLET_SOURCE_DIR "/README.md")
             == DocumentError::None);
         QVERIFY(QFile::copy(doc, cut) && QFile::resize(cut, QFileInfo(cut).size() - 5));
