@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "canvas/dlgraphicstextitem.h"
-#include "marks/dlgraphicsitemrenderer.h"
+#include "canvas/dltextchangecommand.h"
 #include "scenetest.h"
 
 #include <QGraphicsPathItem>
@@ -15,20 +15,16 @@ class TestSceneInteraction : public QObject
 private slots:
     // Setup (the length tool in mark mode unless it says otherwise)|drag|whether a new mark took
     // the next order number|marks after, topmost first|commands. Every row starts with the lower
-    // mark 10,10 60,10 under the upper 40,10 120,10.
+    // mark L = 10,10 60,10 under the upper U = 40,10 120,10.
     void press_data()
     {
-        rows({"length drawn backwards, fractions floored||50.9,40.5 20.2,44.9|1|20,40 "
-              "50,40/upper/lower|1",
-            "length click without movement is removed||20.6,30.2 20.6,30.2|1|upper/lower|0",
-            "rectangle click keeps its mark, negative fractions floor down|rectangle|-0.5,30.7 "
-            "-0.5,30.7|1|-1,30 -1,30/upper/lower|1",
-            "overlap: the topmost mark that reports a hit moves||65,10 75,12|0|50,12 "
-            "130,12/lower|1",
-            "start dragged onto the end removes the mark||5,10 55,10|0|upper|0",
-            "move mode|move mode|65,10 75,12|0|upper/lower|0",
-            "right button|right button|65,10 75,12|0|upper/lower|0",
-            "detecting|detecting|65,10 75,12|0|upper/lower|0"});
+        rows({"length drawn backwards, fractions floor||50.9,40.5 20.2,44.9|1|20,40 50,40/U/L|1",
+            "length click without movement is removed||20.6,30.2 20.6,30.2|1|U/L|0",
+            "rectangle click stays, fractions floor|rect|-0.5,30.7 -0.5,30.7|1|-1,30 -1,30/U/L|1",
+            "overlap: the topmost mark hit moves||65,10 75,12|0|50,12 130,12/L|1",
+            "start dragged onto the end removes the mark||5,10 55,10|0|U|0",
+            "move mode|move mode|65,10 75,12|0|U/L|0", "right button|right|65,10 75,12|0|U/L|0",
+            "detecting|detecting|65,10 75,12|0|U/L|0"});
     }
 
     void press()
@@ -37,7 +33,7 @@ private slots:
         const QString setup = f[0];
         const bool placed = f[2] == "1";
         const int commands = f[4].toInt();
-        MarkScene scene {setup == "rectangle" ? ToolRect : ToolLength};
+        MarkScene scene {setup == "rect" ? ToolRect : ToolLength};
         scene.setMode(setup == "move mode" ? ModeMove : ModeMark);
         scene.restoreMark({MarkLength, 0, {10, 10}, {60, 10}, QString(), -1});
         scene.restoreMark({MarkLength, 1, {40, 10}, {120, 10}, QString(), -1});
@@ -47,9 +43,9 @@ private slots:
         if (f[3].count('/') != 1 + int(placed))
             QTest::ignoreMessage(QtDebugMsg, "mouseReleaseEvent--> remove invalid operation.");
         drag(&scene, line(f[1]).p1(), line(f[1]).p2(),
-            setup == "right button" ? Qt::RightButton : Qt::LeftButton);
-        QCOMPARE(pointsText(scene),
-            QString(f[3]).replace("upper", "40,10 120,10").replace("lower", "10,10 60,10"));
+            setup == "right" ? Qt::RightButton : Qt::LeftButton);
+        QCOMPARE(describeMarks(scene, false).join('/'),
+            QString(f[3]).replace("U", "40,10 120,10").replace("L", "10,10 60,10"));
         QCOMPARE(scene.undoStack().count(), commands);
         QCOMPARE(scene.isModified(), commands > 0);
         QCOMPARE(scene.nextZValue(), placed ? 5.0 : 4.0);
@@ -67,8 +63,6 @@ private slots:
             sendMouse(&scene, type, at, {10, 10});
         };
         mouse(QEvent::GraphicsSceneMousePress, {10, 10});
-        QCOMPARE(guides.guideLine(1)->pen().color().rgba(), DLGraphicsItemRenderer::darkColor());
-        QCOMPARE(guides.guideLine(1)->pen().dashPattern(), (QVector<qreal> {3, 3, 3, 3}));
         mouse(QEvent::GraphicsSceneMouseMove, {50, 12});
         QCOMPARE(guides.guideLine(1)->pos(), QPointF(10, 0));
         QCOMPARE(guides.guideLine(2)->pos(), QPointF(50, 0));
@@ -110,11 +104,11 @@ private slots:
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key ? QString() : QString(ch));
             QApplication::sendEvent(&scene, &press);
         }
-        if (ending == QLatin1String("press"))
+        if (ending == "press")
             drag(&scene, {50, 35}, {50, 35}); // ends the edit and makes no mark
-        else if (ending == QLatin1String("finish"))
+        else if (ending == "finish")
             scene.makeEditorFinishEditing();
-        else if (ending == QLatin1String("delete"))
+        else if (ending == "delete")
             mark->setSelected(true), scene.deleteSelectedMarks();
         else
             scene.clearCanvas();
@@ -127,8 +121,66 @@ private slots:
         QCOMPARE(mark->text(), text);
         scene.undo();
         QCOMPARE(mark->text(), QStringLiteral("Comments"));
-        scene.redo();
-        QCOMPARE(mark->text(), text);
+    }
+
+    // Tool|drawn from|to.
+    void roundTrip_data()
+    {
+        rows({"length|0|10,10 40,12", "rectangle|1|10,10 40,30", "colour pick|2|22,8 50,30",
+            "comment, narrowed before it is deleted|3|10,10 40,30"});
+    }
+
+    // Draw, move and delete a mark; every undo must bring back exactly the marks there were
+    // before its command, and every redo those after it.
+    void roundTrip()
+    {
+        QFETCH(QStringList, f);
+        const int tool = f[0].toInt();
+        const QLineF drawn = line(f[1]);
+        MarkScene scene {DLToolType(tool)};
+        QMap<int, QStringList> states {{0, describeMarks(scene)}};
+        const auto record = [&] { states[scene.undoStack().count()] = describeMarks(scene); };
+        DLGraphicsItem *mark = DLGraphicsItem::createDefault(tool, drawn.p1());
+        scene.placeNewMark(mark);
+        const auto gesture = [&](int part, QPointF from, QPointF to) {
+            mark->pressAt(from, part);
+            mark->dragTo(to, part);
+            mark->releaseAt(to, part);
+            if (tool == ToolComment)
+                mark->renderer()->setMaxWidth(30.0), mark->refresh();
+            scene.pushUndoCommand(mark->takeUndoCommand(&scene, false));
+            record();
+            scene.makeEditorFinishEditing(); // a new comment opened its editor on release
+            record();
+        };
+        gesture(defaultHitPart(tool), drawn.p1(), drawn.p2());
+        gesture(HitBody, drawn.p1(), drawn.p1() + QPointF(2.5, -1));
+        mark->setSelected(true);
+        scene.deleteSelectedMarks();
+        record();
+        QCOMPARE(states.size(), tool == ToolComment ? 5 : 4);
+        for (int at = scene.undoStack().count() - 1; at >= 0; --at) {
+            scene.undo();
+            QCOMPARE(describeMarks(scene), states.value(at));
+        }
+        for (int at = 1; at < states.size(); ++at) {
+            scene.redo();
+            QCOMPARE(describeMarks(scene), states.value(at));
+        }
+    }
+
+    void limitOf200()
+    {
+        MarkScene scene;
+        DLGraphicsItem *mark = scene.restoreMark({MarkComments, 0, {1, 1}, {9, 9}, "t0", -1});
+        for (int i = 1; i <= 201; ++i) {
+            const QString next = QStringLiteral("t%1").arg(i), previous = mark->text();
+            mark->setText(next);
+            scene.pushUndoCommand(DLTextChangeCommand::create(&scene, mark, previous, next));
+        }
+        while (scene.undoStack().canUndo())
+            scene.undo();
+        QCOMPARE(mark->text(), QStringLiteral("t1")); // the first change was dropped
     }
 };
 

@@ -4,7 +4,6 @@
 #include "marks/dlgraphicsitemrenderer.h"
 #include "marks/dlgraphicsitemrenderernotifyhandle.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -48,21 +47,12 @@ inline void rows(std::initializer_list<const char *> table)
     }
 }
 
-// Every number in a text such as "10,4 20.5,-4".
-inline QVector<double> numbers(const QString &text)
-{
-    QVector<double> out;
-    for (const QString &n : text.split(QRegularExpression("[ ,]+"), Qt::SkipEmptyParts))
-        out << n.toDouble();
-    return out;
-}
-
+// The points of a text such as "10,4 20.5,-4".
 inline QPolygonF polygon(const QString &text)
 {
-    const QVector<double> n = numbers(text);
     QPolygonF out;
-    for (int i = 0; i + 1 < n.size(); i += 2)
-        out << QPointF(n[i], n[i + 1]);
+    for (const QString &p : text.split(' ', Qt::SkipEmptyParts))
+        out << QPointF(p.section(',', 0, 0).toDouble(), p.section(',', 1).toDouble());
     return out;
 }
 
