@@ -11,24 +11,19 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
-// Sends the scene a mouse event as a view would for one button pressed at down.
-inline void sendMouse(QGraphicsScene *scene, QEvent::Type type, QPointF at, QPointF down,
-    Qt::MouseButton button = Qt::LeftButton)
-{
-    QGraphicsSceneMouseEvent event(type);
-    event.setScenePos(at);
-    event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : button);
-    event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : button);
-    event.setButtonDownScenePos(button, down);
-    QApplication::sendEvent(scene, &event);
-}
-
+// Presses at from, moves to to and releases there, as a view sends a drag with one button.
 inline void drag(
     QGraphicsScene *scene, QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton)
 {
     for (QEvent::Type type : {QEvent::GraphicsSceneMousePress, QEvent::GraphicsSceneMouseMove,
-             QEvent::GraphicsSceneMouseRelease})
-        sendMouse(scene, type, type == QEvent::GraphicsSceneMousePress ? from : to, from, button);
+             QEvent::GraphicsSceneMouseRelease}) {
+        QGraphicsSceneMouseEvent event(type);
+        event.setScenePos(type == QEvent::GraphicsSceneMousePress ? from : to);
+        event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : button);
+        event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : button);
+        event.setButtonDownScenePos(button, from);
+        QApplication::sendEvent(scene, &event);
+    }
 }
 
 // What tests set or look at inside the scene: a picture without a file, the next order number

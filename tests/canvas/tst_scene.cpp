@@ -1,18 +1,121 @@
 #include "testsupport.h"
 
 #include "canvas/dlgraphicstextitem.h"
-#include "canvas/dltextchangecommand.h"
+#include "canvas/dlgraphicsview.h"
+#include "canvas/dlundocommand.h"
 #include "scenetest.h"
+#include "settings/preferences.h"
 
-#include <QGraphicsPathItem>
+#include <QGraphicsPixmapItem>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextCursor>
 
-class TestSceneInteraction : public QObject
+namespace {
+// Every 2 x 2 block of the written pictures has its own colour, so halving keeps one per block.
+QRgb cell(int x, int y)
+{
+    return qRgba((x * 37) & 255, (y * 53) & 255, 7, 200);
+}
+} // namespace
+
+class TestScene : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir dir;
+
 private slots:
+    // File|its size, none when missing|size shown|scene rect in a view of 800 x 600.
+    void loadImage_data()
+    {
+        rows({"even @2x is halved|shot@2x.png|200,100|100,50|-350,-275 800,600",
+            "odd @2x warns, keeps its size; margins floor|odd@2x.png|201,100|201,100|-299,-250 "
+            "800,600",
+            "upper-case X is not retina|big@2X.png|200,100|200,100|-300,-250 800,600",
+            "base name ends at the first dot|ui@2x.v2.png|64,32|32,16|-384,-292 800,600",
+            "as large as the view gets margins|equal.png|800,600|800,600|-100,-100 1000,800",
+            "missing file lays out as 0 x 0|missing.png||0,0|-400,-300 800,600"});
+    }
+
+    void loadImage()
+    {
+        QFETCH(QStringList, f);
+        const QPoint file = point(f[1]).toPoint(), shown = point(f[2]).toPoint();
+        const QLineF rect = line(f[3]);
+        const QString path = dir.filePath(f[0]);
+        QImage image(qMax(file.x(), 1), qMax(file.y(), 1), QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, cell(x / 2, y / 2));
+        QVERIFY(f[1].isEmpty() || image.save(path));
+        PromptRecorder prompts;
+        DLGraphicsScene scene;
+        DLGraphicsView view;
+        view.setScene(&scene);
+        view.setGeometry(0, 0, 800, 600);
+        scene.loadImage(path);
+        const int w = shown.x(), h = shown.y(), step = shown == file ? 2 : 1;
+        QCOMPARE(scene.image().size(), QSize(w, h));
+        // One canvas unit per picture pixel, whatever ratio the reader guessed from the name.
+        QCOMPARE(scene.imageItem()->boundingRect(), QRectF(0, 0, w, h));
+        QCOMPARE(scene.sceneRect(), QRectF(rect.p1(), QSizeF(rect.x2(), rect.y2())));
+        QCOMPARE(prompts.texts().size(), file.x() % 2);
+        QCOMPARE(prompts.texts().join("").endsWith(
+                     "invalid[201x100]. App will treat it as normal image."),
+            file.x() % 2 == 1);
+        if (w)
+            QCOMPARE(scene.pixelAt({w - 0.01, h - 0.01}), cell((w - 1) / step, (h - 1) / step));
+        // A scene built after "bottom left" was stored counts y from the bottom.
+        QCOMPARE(scene.mapToOrigin({3, 1}, 1), QPointF(3, 1));
+        writePreference(PrefKey::FlipY, true);
+        DLGraphicsScene restarted;
+        writePreference(PrefKey::FlipY, false);
+        SceneTestAccess::setImage(restarted, scene.image());
+        QCOMPARE(restarted.mapToOrigin({3, 1}, 0.5), QPointF(3, h - 1.5));
+    }
+
+    // Kind|order|first x of the record among others|the mark it makes, none when skipped.
+    // Documents come back as they were saved; the next new mark takes their z value.
+    void loadDocument_data()
+    {
+        rows({"order: a negative half rounds away from zero|1|-2.5|5|1 -2.5 -3 5,10 40,30  -1",
+            "type 4 is skipped|4|1|5|", "order not a number is skipped|1|nan|5|",
+            "point at infinity is skipped|1|1|inf|"});
+    }
+
+    void loadDocument()
+    {
+        QFETCH(QStringList, f);
+        const QString made = f[3];
+        const QString picture = dir.filePath("white.png");
+        QVERIFY(QImage(200, 120, QImage::Format_RGB32).save(picture));
+        MarkRecordList records {
+            new MarkRecord {f[0].toInt(), f[1].toDouble(), {f[2].toDouble(), 10}, {40, 30}, {}, -1},
+            new MarkRecord {MarkLength, 1, {30, 5}, {30, 90}, {}, 100},
+            new MarkRecord {MarkColorPick, 5, {50, 50}, {90, 30}, {}, -1},
+            new MarkRecord {MarkComments, 6, {5, 100}, {-30, 80}, "two\nlines, \u00e9", 73.5}};
+        MarkScene first {ToolRect};
+        QVERIFY(first.loadDocument(records, picture, 9.0));
+        clearMarkRecords(records);
+        const QStringList loaded = describeMarks(first);
+        QCOMPARE(loaded.size(), made.isEmpty() ? 3 : 4);
+        QVERIFY(made.isEmpty() || loaded.contains(made));
+        QVERIFY(first.undoStack().count() == 0 && !first.isModified());
+        drag(&first, {170, 100}, {190, 115});
+        QCOMPARE(describeMarks(first).first(), QStringLiteral("1 9 9 170,100 190,115  -1"));
+
+        records << new MarkRecord; // collecting empties the list first
+        QVERIFY(first.collectMarkRecords(&records));
+        QCOMPARE(records.first()->idx, 9.0); // highest z first
+        DLGraphicsScene second;
+        QVERIFY(second.loadDocument(records, picture, first.nextZValue()));
+        clearMarkRecords(records);
+        QCOMPARE(describeMarks(second), describeMarks(first));
+        QCOMPARE(second.nextZValue(), 10.0);
+    }
+
     // Setup (the length tool in mark mode unless it says otherwise)|drag|whether a new mark took
     // the next order number|marks after, topmost first|commands. Every row starts with the lower
     // mark L = 10,10 60,10 under the upper U = 40,10 120,10.
@@ -23,6 +126,7 @@ private slots:
             "rectangle click stays, fractions floor|rect|-0.5,30.7 -0.5,30.7|1|-1,30 -1,30/U/L|1",
             "overlap: the topmost mark hit moves||65,10 75,12|0|50,12 130,12/L|1",
             "start dragged onto the end removes the mark||5,10 55,10|0|U|0",
+            "click on a mark changes nothing||65,10 65,10|0|U/L|0",
             "move mode|move mode|65,10 75,12|0|U/L|0", "right button|right|65,10 75,12|0|U/L|0",
             "detecting|detecting|65,10 75,12|0|U/L|0"});
     }
@@ -51,29 +155,6 @@ private slots:
         QCOMPARE(scene.nextZValue(), placed ? 5.0 : 4.0);
         QCOMPARE(scene.marks().first()->orderNumber(), placed && commands ? 4 : 1);
         QVERIFY(!SceneTestAccess::interaction(scene).activeMark());
-    }
-
-    void guideLinesFollowTheDrag()
-    {
-        MarkScene scene;
-        scene.setSceneRect(-100, -100, 1200, 800);
-        scene.setScale(0.5, nullptr);
-        const DLMarkInteraction &guides = SceneTestAccess::interaction(scene);
-        const auto mouse = [&](QEvent::Type type, QPointF at) {
-            sendMouse(&scene, type, at, {10, 10});
-        };
-        mouse(QEvent::GraphicsSceneMousePress, {10, 10});
-        mouse(QEvent::GraphicsSceneMouseMove, {50, 12});
-        QCOMPARE(guides.guideLine(1)->pos(), QPointF(10, 0));
-        QCOMPARE(guides.guideLine(2)->pos(), QPointF(50, 0));
-        QCOMPARE(guides.guideLine(1)->path().boundingRect(), QRectF(0, -500, 0, 1600));
-        mouse(QEvent::GraphicsSceneMouseMove, {12, 50});
-        QCOMPARE(guides.guideLine(1)->pos(), QPointF(0, 10));
-        QCOMPARE(guides.guideLine(2)->pos(), QPointF(0, 50));
-        QCOMPARE(guides.guideLine(2)->path().boundingRect(), QRectF(-700, 0, 2400, 0));
-        mouse(QEvent::GraphicsSceneMouseRelease, {12, 50});
-        QVERIFY(!guides.guideLine(1) && !guides.guideLine(2));
-        QCOMPARE(scene.items().size(), 1);
     }
 
     // Typed (a DEL stands for the Delete key)|how the edit ends|text after, empty when the
@@ -168,21 +249,7 @@ private slots:
             QCOMPARE(describeMarks(scene), states.value(at));
         }
     }
-
-    void limitOf200()
-    {
-        MarkScene scene;
-        DLGraphicsItem *mark = scene.restoreMark({MarkComments, 0, {1, 1}, {9, 9}, "t0", -1});
-        for (int i = 1; i <= 201; ++i) {
-            const QString next = QStringLiteral("t%1").arg(i), previous = mark->text();
-            mark->setText(next);
-            scene.pushUndoCommand(DLTextChangeCommand::create(&scene, mark, previous, next));
-        }
-        while (scene.undoStack().canUndo())
-            scene.undo();
-        QCOMPARE(mark->text(), QStringLiteral("t1")); // the first change was dropped
-    }
 };
 
-DIMLET_TEST_MAIN(TestSceneInteraction)
-#include "tst_sceneinteraction.moc"
+DIMLET_TEST_MAIN(TestScene)
+#include "tst_scene.moc"
