@@ -23,7 +23,6 @@ struct Driven : DLGraphicsItemRendererNotifyHandle
     void handlePrepareGeometryChange() override { noticed << r->boundingRect(); }
     void handleUpdate() override { }
     Renderer *operator->() const { return r.get(); }
-    QLineF points() const { return {r->firstPoint(), r->secondPoint()}; }
 
     std::unique_ptr<Renderer> r;
     QPointF pos;

@@ -16,7 +16,7 @@ using Comment = Driven<DLGraphicsCommentsItemRenderer>;
 
 // A comment's text, a curved leader and a rectangle's outlined label, so that anything placed
 // one pixel off, clipped or blended differently shows; from the kept images or painted directly.
-// f: zoom, device pixel ratio and opacity.
+// The row gives the zoom, device pixel ratio and opacity as f[1], f[2] and f[3].
 QImage painted(const DLGraphicsCommentsItemRenderer &c, bool kept, const QStringList &f)
 {
     QImage image(360, 150, QImage::Format_RGB32);
@@ -105,7 +105,7 @@ private slots:
         d->mousePress(drag.p1(), part);
         d->mouseMove(drag.p2(), part);
         d->mouseRelease(drag.p2(), part);
-        QCOMPARE(d.points(), line(f[4]));
+        QCOMPARE(QLineF(d->firstPoint(), d->secondPoint()), line(f[4]));
         QCOMPARE(d.pos, line(f[4]).p1());
     }
 
