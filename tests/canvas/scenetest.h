@@ -11,43 +11,31 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
-// Sends the scene a mouse event as a view would for one button pressed at down.
-inline void sendMouse(QGraphicsScene *scene, QEvent::Type type, QPointF at, QPointF down,
-    Qt::MouseButton button = Qt::LeftButton)
-{
-    QGraphicsSceneMouseEvent event(type);
-    event.setScenePos(at);
-    event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : button);
-    event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : button);
-    event.setButtonDownScenePos(button, down);
-    QApplication::sendEvent(scene, &event);
-}
-
+// Presses at from, moves to to and releases there, as a view sends a drag with one button.
 inline void drag(
     QGraphicsScene *scene, QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton)
 {
     for (QEvent::Type type : {QEvent::GraphicsSceneMousePress, QEvent::GraphicsSceneMouseMove,
-             QEvent::GraphicsSceneMouseRelease})
-        sendMouse(scene, type, type == QEvent::GraphicsSceneMousePress ? from : to, from, button);
+             QEvent::GraphicsSceneMouseRelease}) {
+        QGraphicsSceneMouseEvent event(type);
+        event.setScenePos(type == QEvent::GraphicsSceneMousePress ? from : to);
+        event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : button);
+        event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : button);
+        event.setButtonDownScenePos(button, from);
+        QApplication::sendEvent(scene, &event);
+    }
 }
 
-// What tests set or look at inside the scene: a picture without a file, the origin, the next
-// order number, and the helpers that own the transient items.
+// What tests set or look at inside the scene: a picture without a file, the next order number
+// and the helpers that own the transient items.
 class SceneTestAccess
 {
 public:
     static void setImage(DLGraphicsScene &scene, const QImage &image) { scene.m_image = image; }
-    static void setFlipY(DLGraphicsScene &scene, bool flipY) { scene.m_flipY = flipY; }
     static void setNextZValue(DLGraphicsScene &scene, double z) { scene.m_nextZValue = z; }
-    static const DLCommentEditing &comments(const DLGraphicsScene &s)
-    {
-        return *s.m_commentEditing;
-    }
-    static const DLEdgeDetector &detector(const DLGraphicsScene &s) { return *s.m_edgeDetector; }
-    static const DLMarkInteraction &interaction(const DLGraphicsScene &s)
-    {
-        return *s.m_markInteraction;
-    }
+    static auto &comments(const DLGraphicsScene &s) { return *s.m_commentEditing; }
+    static auto &detector(const DLGraphicsScene &s) { return *s.m_edgeDetector; }
+    static auto &interaction(const DLGraphicsScene &s) { return *s.m_markInteraction; }
 };
 
 // A scene in mark mode over a 60 x 40 black picture with a white block over x = 20..29,
@@ -66,36 +54,22 @@ struct MarkScene : DLGraphicsScene
     }
 };
 
-inline QLineF pointsOf(const DLGraphicsItem *mark)
-{
-    QPointF a, b;
-    mark->points(&a, &b);
-    return {a, b};
-}
-
-// Every mark as comparable text, topmost first: kind, z, order, points, comment text, width.
-inline QStringList describeMarks(const DLGraphicsScene &scene)
+// Every mark, topmost first, as "x1,y1 x2,y2", in full led by kind, z and order and followed by
+// a comment's text and the width.
+inline QStringList describeMarks(const DLGraphicsScene &scene, bool full = true)
 {
     QStringList lines;
-    for (const DLGraphicsItem *mark : scene.marks()) {
-        const QLineF p = pointsOf(mark);
-        const QString text = mark->markType() == MarkComments ? mark->text() : QString();
-        lines << QStringList {QString::number(mark->markType()), QString::number(mark->zValue()),
-            QString::number(mark->orderNumber()), QString::number(p.x1()), QString::number(p.y1()),
-            QString::number(p.x2()), QString::number(p.y2()), text,
-            QString::number(mark->maxWidth())}
-                     .join(' ');
+    for (const DLGraphicsItem *m : scene.marks()) {
+        QPointF a, b;
+        m->points(&a, &b);
+        const QString at
+            = QStringLiteral("%1,%2 %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
+        const QString text = m->markType() == MarkComments ? m->text() : QString();
+        lines << (full ? QStringLiteral("%1 %2 %3 %4 %5 %6")
+                             .arg(QString::number(m->markType()), QString::number(m->zValue()),
+                                 QString::number(m->orderNumber()), at, text,
+                                 QString::number(m->maxWidth()))
+                       : at);
     }
     return lines;
-}
-
-// The points of every mark, topmost first: "x1,y1 x2,y2/x1,y1 x2,y2".
-inline QString pointsText(const DLGraphicsScene &scene)
-{
-    QStringList marks;
-    for (const DLGraphicsItem *mark : scene.marks()) {
-        const QLineF p = pointsOf(mark);
-        marks << QStringLiteral("%1,%2 %3,%4").arg(p.x1()).arg(p.y1()).arg(p.x2()).arg(p.y2());
-    }
-    return marks.join('/');
 }

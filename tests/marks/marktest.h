@@ -4,38 +4,29 @@
 #include "marks/dlgraphicsitemrenderer.h"
 #include "marks/dlgraphicsitemrenderernotifyhandle.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
 
-// Stands in for a mark item, remembering the bounds the renderer had at each geometry notice.
-class StubNotifyHandle : public DLGraphicsItemRendererNotifyHandle
-{
-public:
-    QPointF handlePos() const override { return pos; }
-    void handleSetPos(const QPointF &p) override { pos = p; }
-    void handlePrepareGeometryChange() override { noticed << renderer->boundingRect(); }
-    void handleUpdate() override { }
-
-    QPointF pos;
-    const DLGraphicsItemRenderer *renderer = nullptr;
-    QVector<QRectF> noticed;
-};
-
-// A renderer of a kind of mark laid out from p1 to p2 and driven without a scene.
-template<typename Renderer = DLGraphicsItemRenderer> struct Driven
+// A renderer of a kind of mark laid out from p1 to p2 and driven without a scene, standing in
+// for its item: it remembers the position and the bounds the renderer had at each geometry notice.
+template<typename Renderer = DLGraphicsItemRenderer>
+struct Driven : DLGraphicsItemRendererNotifyHandle
 {
     Driven(int type, QPointF p1, QPointF p2, const QString &text = {}, double width = -1.0)
         : r(static_cast<Renderer *>(DLGraphicsItem::createRenderer(type)))
     {
-        owner.renderer = r.get();
-        r->init(&owner, p1, p2, text, width);
+        r->init(this, p1, p2, text, width);
     }
+    QPointF handlePos() const override { return pos; }
+    void handleSetPos(const QPointF &p) override { pos = p; }
+    void handlePrepareGeometryChange() override { noticed << r->boundingRect(); }
+    void handleUpdate() override { }
     Renderer *operator->() const { return r.get(); }
-    QLineF points() const { return {r->firstPoint(), r->secondPoint()}; }
-    StubNotifyHandle owner;
+
     std::unique_ptr<Renderer> r;
+    QPointF pos;
+    QVector<QRectF> noticed;
 };
 
 // A table of terse rows "name|field|field...": the fields of each row become one string list.
@@ -48,21 +39,12 @@ inline void rows(std::initializer_list<const char *> table)
     }
 }
 
-// Every number in a text such as "10,4 20.5,-4".
-inline QVector<double> numbers(const QString &text)
-{
-    QVector<double> out;
-    for (const QString &n : text.split(QRegularExpression("[ ,]+"), Qt::SkipEmptyParts))
-        out << n.toDouble();
-    return out;
-}
-
+// The points of a text such as "10,4 20.5,-4".
 inline QPolygonF polygon(const QString &text)
 {
-    const QVector<double> n = numbers(text);
     QPolygonF out;
-    for (int i = 0; i + 1 < n.size(); i += 2)
-        out << QPointF(n[i], n[i + 1]);
+    for (const QString &p : text.split(' ', Qt::SkipEmptyParts))
+        out << QPointF(p.section(',', 0, 0).toDouble(), p.section(',', 1).toDouble());
     return out;
 }
 

@@ -1,0 +1,251 @@
+#include "testsupport.h"
+
+#include "canvas/dlgraphicstextitem.h"
+#include "canvas/dlgraphicsview.h"
+#include "canvas/dlundocommand.h"
+#include "scenetest.h"
+#include "settings/preferences.h"
+
+#include <QGraphicsPixmapItem>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+// Every 2 x 2 block of the written pictures has its own colour, so halving keeps one per block.
+QRgb cell(int x, int y)
+{
+    return qRgba((x * 37) & 255, (y * 53) & 255, 7, 200);
+}
+} // namespace
+
+class TestScene : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+
+private slots:
+    // File|its size, none when missing|size shown|scene rect in a view of 800 x 600.
+    void loadImage_data()
+    {
+        rows({"even @2x is halved|shot@2x.png|200,100|100,50|-350,-275 800,600",
+            "odd @2x warns, keeps size; margins floor|odd@2x.png|201,100|201,100|-299,-250 "
+            "800,600",
+            "upper-case X is not retina|big@2X.png|200,100|200,100|-300,-250 800,600",
+            "base name ends at the first dot|ui@2x.v2.png|64,32|32,16|-384,-292 800,600",
+            "as large as the view gets margins|equal.png|800,600|800,600|-100,-100 1000,800",
+            "missing file lays out as 0 x 0|missing.png||0,0|-400,-300 800,600"});
+    }
+
+    void loadImage()
+    {
+        QFETCH(QStringList, f);
+        const QPoint file = point(f[1]).toPoint(), shown = point(f[2]).toPoint();
+        const QLineF rect = line(f[3]);
+        const QString path = dir.filePath(f[0]);
+        QImage image(qMax(file.x(), 1), qMax(file.y(), 1), QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, cell(x / 2, y / 2));
+        QVERIFY(f[1].isEmpty() || image.save(path));
+        PromptRecorder prompts;
+        DLGraphicsScene scene;
+        DLGraphicsView view;
+        view.setScene(&scene);
+        view.setGeometry(0, 0, 800, 600);
+        scene.loadImage(path);
+        const int w = shown.x(), h = shown.y(), step = shown == file ? 2 : 1;
+        QCOMPARE(scene.image().size(), QSize(w, h));
+        // One canvas unit per picture pixel, whatever ratio the reader guessed from the name.
+        QCOMPARE(scene.imageItem()->boundingRect(), QRectF(0, 0, w, h));
+        QCOMPARE(scene.sceneRect(), QRectF(rect.p1(), QSizeF(rect.x2(), rect.y2())));
+        QCOMPARE(prompts.texts().size(), file.x() % 2);
+        QCOMPARE(prompts.texts().join("").endsWith(
+                     "invalid[201x100]. App will treat it as normal image."),
+            file.x() % 2 == 1);
+        if (w)
+            QCOMPARE(scene.pixelAt({w - 0.01, h - 0.01}), cell((w - 1) / step, (h - 1) / step));
+        // A scene built after "bottom left" was stored counts y from the bottom.
+        QCOMPARE(scene.mapToOrigin({3, 1}, 1), QPointF(3, 1));
+        writePreference(PrefKey::FlipY, true);
+        DLGraphicsScene restarted;
+        writePreference(PrefKey::FlipY, false);
+        SceneTestAccess::setImage(restarted, scene.image());
+        QCOMPARE(restarted.mapToOrigin({3, 1}, 0.5), QPointF(3, h - 1.5));
+    }
+
+    // Kind|order|first x of the record among others|the mark it makes, none when skipped.
+    // Documents come back as they were saved; the next new mark takes their z value.
+    void loadDocument_data()
+    {
+        rows({"order: a negative half rounds away from zero|1|-2.5|5|1 -2.5 -3 5,10 40,30  -1",
+            "type 4 is skipped|4|1|5|", "order not a number is skipped|1|nan|5|",
+            "point at infinity is skipped|1|1|inf|"});
+    }
+
+    void loadDocument()
+    {
+        QFETCH(QStringList, f);
+        const QString made = f[3];
+        const QString picture = dir.filePath("white.png");
+        QVERIFY(QImage(200, 120, QImage::Format_RGB32).save(picture));
+        MarkRecordList records {
+            new MarkRecord {f[0].toInt(), f[1].toDouble(), {f[2].toDouble(), 10}, {40, 30}, {}, -1},
+            new MarkRecord {MarkLength, 1, {30, 5}, {30, 90}, {}, 100},
+            new MarkRecord {MarkColorPick, 5, {50, 50}, {90, 30}, {}, -1},
+            new MarkRecord {MarkComments, 6, {5, 100}, {-30, 80}, "two\nlines, \u00e9", 73.5}};
+        MarkScene first {ToolRect};
+        QVERIFY(first.loadDocument(records, picture, 9.0));
+        clearMarkRecords(records);
+        const QStringList loaded = describeMarks(first);
+        QCOMPARE(loaded.size(), made.isEmpty() ? 3 : 4);
+        QVERIFY(made.isEmpty() || loaded.contains(made));
+        QVERIFY(first.undoStack().count() == 0 && !first.isModified());
+        drag(&first, {170, 100}, {190, 115});
+        QCOMPARE(describeMarks(first).first(), QStringLiteral("1 9 9 170,100 190,115  -1"));
+
+        records << new MarkRecord; // collecting empties the list first
+        QVERIFY(first.collectMarkRecords(&records));
+        QCOMPARE(records.first()->idx, 9.0); // highest z first
+        DLGraphicsScene second;
+        QVERIFY(second.loadDocument(records, picture, first.nextZValue()));
+        clearMarkRecords(records);
+        QCOMPARE(describeMarks(second), describeMarks(first));
+        QCOMPARE(second.nextZValue(), 10.0);
+    }
+
+    // Setup (the length tool in mark mode unless it says otherwise)|drag|whether a new mark took
+    // the next order number|marks after, topmost first|commands. Every row starts with the lower
+    // mark L = 10,10 60,10 under the upper U = 40,10 120,10.
+    void press_data()
+    {
+        rows({"length drawn backwards, fractions floor||50.9,40.5 20.2,44.9|1|20,40 50,40/U/L|1",
+            "length click without movement is removed||20.6,30.2 20.6,30.2|1|U/L|0",
+            "rectangle click stays, fractions floor|rect|-0.5,30.7 -0.5,30.7|1|-1,30 -1,30/U/L|1",
+            "overlap: the topmost mark hit moves||65,10 75,12|0|50,12 130,12/L|1",
+            "start dragged onto the end removes the mark||5,10 55,10|0|U|0",
+            "click on a mark changes nothing||65,10 65,10|0|U/L|0",
+            "move mode|move mode|65,10 75,12|0|U/L|0", "right button|right|65,10 75,12|0|U/L|0",
+            "detecting|detecting|65,10 75,12|0|U/L|0"});
+    }
+
+    void press()
+    {
+        QFETCH(QStringList, f);
+        const QString setup = f[0];
+        const bool placed = f[2] == "1";
+        MarkScene scene {setup == "rect" ? ToolRect : ToolLength};
+        scene.setMode(setup == "move mode" ? ModeMove : ModeMark);
+        scene.restoreMark({MarkLength, 0, {10, 10}, {60, 10}, QString(), -1});
+        scene.restoreMark({MarkLength, 1, {40, 10}, {120, 10}, QString(), -1});
+        SceneTestAccess::setNextZValue(scene, 4.0);
+        if (setup == "detecting")
+            scene.onTrackMouseFreeMoveStart({0, 0});
+        if (f[3].count('/') != 1 + int(placed))
+            QTest::ignoreMessage(QtDebugMsg, "mouseReleaseEvent--> remove invalid operation.");
+        drag(&scene, line(f[1]).p1(), line(f[1]).p2(),
+            setup == "right" ? Qt::RightButton : Qt::LeftButton);
+        QCOMPARE(describeMarks(scene, false).join('/'),
+            QString(f[3]).replace("U", "40,10 120,10").replace("L", "10,10 60,10"));
+        QCOMPARE(scene.undoStack().count(), f[4].toInt());
+        QCOMPARE(scene.nextZValue(), placed ? 5.0 : 4.0);
+        QCOMPARE(scene.marks().first()->orderNumber(), placed && f[4] == "1" ? 4 : 1);
+        QVERIFY(!SceneTestAccess::interaction(scene).activeMark());
+    }
+
+    // Typed (a DEL stands for the Delete key)|how the edit ends|text after, empty when the
+    // comment is gone|commands.
+    void commentEdit_data()
+    {
+        rows({"two lines, press elsewhere|Door\n2 m|press|Door\n2 m|2",
+            "emptied text becomes one blank|\x7f|finish| |2",
+            "deleting the comment drops the edit|x|delete||2",
+            "clearing the canvas drops the edit|x|clear||1"});
+    }
+
+    void commentEdit()
+    {
+        QFETCH(QStringList, f);
+        const QString ending = f[1], text = f[2];
+        MarkScene scene(ToolComment);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&scene, &activate);
+        QSignalSpy states(&scene, &DLGraphicsScene::textEditStateChanged);
+        drag(&scene, {10, 10}, {10, 10});
+        DLGraphicsItem *mark = scene.findMarkByOrder(0);
+        DLGraphicsTextItem *editor = SceneTestAccess::comments(scene).textEditor();
+        QVERIFY(mark && editor && editor->hasFocus() && editor->related == mark);
+        for (const QChar ch : f[0]) {
+            const int key = ch == '\n' ? Qt::Key_Return : ch == '\x7f' ? Qt::Key_Delete : 0;
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key ? QString() : QString(ch));
+            QApplication::sendEvent(&scene, &press);
+        }
+        if (ending == "press")
+            drag(&scene, {50, 35}, {50, 35}); // ends the edit and makes no mark
+        else if (ending == "finish")
+            scene.makeEditorFinishEditing();
+        else if (ending == "delete")
+            mark->setSelected(true), scene.deleteSelectedMarks();
+        else
+            scene.clearCanvas();
+        QVERIFY(!SceneTestAccess::comments(scene).textEditor());
+        QCOMPARE(states, (QList<QVariantList> {{true}, {false}}));
+        QCOMPARE(scene.undoStack().count(), f[3].toInt());
+        QCOMPARE(scene.marks().size(), text.isEmpty() ? 0 : 1);
+        if (text.isEmpty())
+            return;
+        QCOMPARE(mark->text(), text);
+        scene.undo();
+        QCOMPARE(mark->text(), QStringLiteral("Comments"));
+    }
+
+    // Tool|drawn from|to.
+    void roundTrip_data()
+    {
+        rows({"length|0|10,10 40,12", "rectangle|1|10,10 40,30", "colour pick|2|22,8 50,30",
+            "comment, narrowed before it is deleted|3|10,10 40,30"});
+    }
+
+    // Draw, move and delete a mark; every undo must bring back exactly the marks there were
+    // before its command, and every redo those after it.
+    void roundTrip()
+    {
+        QFETCH(QStringList, f);
+        const int tool = f[0].toInt();
+        const QLineF drawn = line(f[1]);
+        MarkScene scene {DLToolType(tool)};
+        QMap<int, QStringList> states {{0, describeMarks(scene)}};
+        const auto record = [&] { states[scene.undoStack().count()] = describeMarks(scene); };
+        DLGraphicsItem *mark = DLGraphicsItem::createDefault(tool, drawn.p1());
+        scene.placeNewMark(mark);
+        const auto gesture = [&](int part, QPointF from, QPointF to) {
+            mark->pressAt(from, part);
+            mark->dragTo(to, part);
+            mark->releaseAt(to, part);
+            if (tool == ToolComment)
+                mark->renderer()->setMaxWidth(30.0), mark->refresh();
+            scene.pushUndoCommand(mark->takeUndoCommand(&scene, false));
+            record();
+            scene.makeEditorFinishEditing(); // a new comment opened its editor on release
+            record();
+        };
+        gesture(defaultHitPart(tool), drawn.p1(), drawn.p2());
+        gesture(HitBody, drawn.p1(), drawn.p1() + QPointF(2.5, -1));
+        mark->setSelected(true);
+        scene.deleteSelectedMarks();
+        record();
+        QCOMPARE(states.size(), tool == ToolComment ? 5 : 4);
+        for (int at = scene.undoStack().count() - 1; at >= 0; --at) {
+            scene.undo();
+            QCOMPARE(describeMarks(scene), states.value(at));
+        }
+        for (int at = 1; at < states.size(); ++at) {
+            scene.redo();
+            QCOMPARE(describeMarks(scene), states.value(at));
+        }
+    }
+};
+
+DIMLET_TEST_MAIN(TestScene)
+#include "tst_scene.moc"
