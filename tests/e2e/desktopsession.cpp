@@ -1,32 +1,13 @@
 #include "desktopsession.h"
 
-#include "editor/dldocument.h"
-
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 
-// Xlib's macros (None, Bool) clash with Qt's names: its headers come last.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
 QString DesktopSession::noDisplay;
-
-QStringList documentMarks(const QString &path)
-{
-    const QTemporaryDir extraction;
-    MarkRecordList records = readDocumentFile(path, extraction.path()).takeRecords();
-    QStringList lines;
-    for (const MarkRecord *r : qAsConst(records))
-        lines << QString::asprintf("%d %g (%g,%g)-(%g,%g) %g", r->type, r->idx, r->point1.x(),
-            r->point1.y(), r->point2.x(), r->point2.y(), r->maxw);
-    clearMarkRecords(records);
-    return lines;
-}
 
 QImage makeFramedPicture()
 {
@@ -57,16 +38,6 @@ QString DesktopSession::startDisplay(QProcess *server)
     QDir().mkpath(DIMLET_E2E_SCREENSHOTS);
     qputenv("DISPLAY", ":" + number.trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
-    // A desktop asking for 120 dpi and full hinting through the root window's resources, which
-    // the toolkit reads on desktops such as this one. The connection stays open: the server
-    // forgets its resources when its last client leaves.
-    const QByteArray resources("Xft.dpi:\t120\nXft.hintstyle:\thintfull\nXft.antialias:\t1\n");
-    static Display *connection = XOpenDisplay(nullptr);
-    XChangeProperty(connection, DefaultRootWindow(connection),
-        XInternAtom(connection, "RESOURCE_MANAGER", False), XA_STRING, 8, PropModeReplace,
-        reinterpret_cast<const unsigned char *>(resources.constData()), resources.size());
-    XSync(connection, False);
-    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
     return QString();
 }
 

@@ -77,10 +77,6 @@ constexpr QRgb pictureFrameColour = 0xff11dbcb;
 // A light picture with a blue patch in that frame, so that the journeys find it on the screen.
 QImage makeFramedPicture();
 
-// One line per mark of a document, "type idx (x1,y1)-(x2,y2) width"; none when it cannot be
-// read.
-QStringList documentMarks(const QString &path);
-
 // Fails the journey with the session's step and a screenshot of the moment.
 #define JOURNEY_VERIFY(session, statement)                                                         \
     do {                                                                                           \

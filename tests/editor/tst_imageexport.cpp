@@ -7,6 +7,8 @@
 #include <QGraphicsView>
 #include <QImageReader>
 #include <QPainter>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 class TestImageExport : public QObject
@@ -65,6 +67,36 @@ private slots:
             exportImage(plain.convertToFormat(QImage::Format_ARGB32), dir.filePath("plain.png")));
         QCOMPARE(fileBytes(dir.filePath("composed.png")), fileBytes(dir.filePath("plain.png")));
         QCOMPARE(QImageReader(dir.filePath("composed.png")).textKeys().join(','), "PowerBy,home");
+    }
+
+    // At a desktop's 120 dpi (QT_FONT_DPI, set for this test) the canvas keeps the desktop's
+    // label sizes, yet the export has the pixels the command line draws of the document.
+    void exportMatchesCommandLine()
+    {
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+        const auto restore
+            = qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true); });
+        QCOMPARE(QImage(1, 1, QImage::Format_ARGB32).logicalDpiY(), 120);
+        QImage picture(400, 300, QImage::Format_ARGB32);
+        picture.fill(QColor(30, 90, 160));
+        QVERIFY(picture.save(dir.filePath("blue.png")));
+        MarkRecordList records {new MarkRecord {0, 1, {10, 100}, {110, 100}, "", -1},
+            new MarkRecord {1, 2, {30, 30}, {90, 70}, "", -1},
+            new MarkRecord {2, 3, {120, 50}, {120, 50}, "", -1},
+            new MarkRecord {3, 4, {60, 80}, {130, 60}, "Gap 8 px", 80}};
+        QCOMPARE(writeDocumentFile(dir.filePath("marks.dld"), dir.filePath("blue.png"), records, 5),
+            DocumentError::None);
+        DLGraphicsScene scene;
+        QVERIFY(scene.loadDocument(records, dir.filePath("blue.png"), 5));
+        clearMarkRecords(records);
+        const QRectF shown = scene.itemsBoundingRect();
+        const QImage exported = buildExportImage(&scene);
+        QCOMPARE(scene.itemsBoundingRect(), shown);
+        QProcess render;
+        render.start(DIMLET_BUILD_DIR "/dimlet-render",
+            {dir.filePath("marks.dld"), dir.filePath("render.png")});
+        QVERIFY(render.waitForFinished(60000) && render.exitCode() == 0);
+        QCOMPARE(QImage(dir.filePath("render.png")).convertToFormat(exported.format()), exported);
     }
 };
 
