@@ -219,51 +219,49 @@ private slots:
         QTRY_COMPARE(editor->geometry(), before.marginsAdded(QMargins(111, 111, 111, 111)));
     }
 
-    // Chosen name|file there before|answer to the replace question|file written|format of an
-    // export (none for a document). An existing file brings up "File Existed. Replace?",
-    // answered like the close question afterwards.
+    // Chosen name|file there before|answer to the replace question|the files after, each with
+    // what it holds: "older" as before, a "document" of the picture, or an export's format and
+    // width. An existing file brings up "File Existed. Replace?", answered like the close
+    // question afterwards.
     void saveAs_data()
     {
-        rows({"bare name gets the document suffix|plan|||plan.dld|",
-            "document suffix kept|plan.dld|||plan.dld|",
-            "upper-case image suffix is a document|shot.PNG|||shot.PNG.dld|",
-            "jpeg exports|shot.jpeg|||shot.jpeg|jpeg", "jpg exports|shot.jpg|||shot.jpg|jpeg",
-            "cancelled|||||", "document there, No writes nothing|plan|plan.dld|No||",
-            "export there, Yes replaces|a.bmp|a.bmp|Yes|a.bmp|bmp"});
+        rows({"bare name gets the document suffix|plan|||plan.dld:document",
+            "document suffix kept|plan.dld|||plan.dld:document",
+            "upper-case image suffix is a document|shot.PNG|||shot.PNG.dld:document",
+            "jpeg exports|shot.jpeg|||shot.jpeg:jpeg 61", "jpg exports|shot.jpg|||shot.jpg:jpeg 61",
+            "cancelled||||", "document there, No writes nothing|plan|plan.dld|No|plan.dld:older",
+            "export there, Yes replaces|a.bmp|a.bmp|Yes|a.bmp:bmp 61"});
     }
 
     void saveAs()
     {
         QFETCH(QStringList, f);
-        const QString chosen = f[0], existing = f[1], result = f[3];
-        const QByteArray format = f[4].toLatin1();
-        const bool answerYes = f[2] == "Yes";
+        const QString existing = f[1], result = f[3].section(':', 0, 0);
+        const bool answerYes = f[2] == "Yes", document = f[3].endsWith(":document");
         const QString picture = openPicture("shot.png", {61, 37});
         scene()->setModified(true);
         if (!existing.isEmpty())
             QVERIFY(writeFile(out->filePath(existing), "older"));
-        if (!chosen.isEmpty())
-            flows->saveAnswers << out->filePath(chosen);
+        if (!f[0].isEmpty())
+            flows->saveAnswers << out->filePath(f[0]);
         PromptRecorder prompts(answerYes ? QMessageBox::Yes : QMessageBox::No);
         run("actionSave_As");
         QCOMPARE(prompts.texts(),
             existing.isEmpty() ? QStringList() : QStringList {"File Existed. Replace?"});
-        QStringList files = QStringList {result, existing}.filter(QRegExp(".+"));
-        files.removeDuplicates();
-        QCOMPARE(filesBelow(out->path()), files);
-        if (existing != result && !existing.isEmpty())
-            QCOMPARE(fileBytes(out->filePath(existing)), QByteArray("older"));
-        QCOMPARE(flows->savedNotes, int(!result.isEmpty()));
-        const bool document = !result.isEmpty() && format.isEmpty();
-        QTemporaryDir extracted;
-        if (document)
-            QCOMPARE(
-                fileBytes(readDocumentFile(out->filePath(result), extracted.path()).picturePath),
-                fileBytes(picture));
-        else if (!result.isEmpty())
-            QCOMPARE(QImageReader(out->filePath(result)).format() + ' '
-                    + QByteArray::number(QImageReader(out->filePath(result)).size().width()),
-                format + " 61");
+        QStringList files;
+        for (const QString &name : filesBelow(out->path())) {
+            const QString path = out->filePath(name);
+            QTemporaryDir extracted;
+            const QString inside = readDocumentFile(path, extracted.path()).picturePath;
+            const QImageReader reader(path);
+            files << name + ':'
+                    + (fileBytes(path) == "older" ? "older"
+                            : !inside.isEmpty() && fileBytes(inside) == fileBytes(picture)
+                            ? "document"
+                            : reader.format() + ' ' + QByteArray::number(reader.size().width()));
+        }
+        QCOMPARE(files.join(','), f[3]);
+        QCOMPARE(flows->savedNotes, int(!f[3].isEmpty() && !f[3].endsWith("older")));
         QCOMPARE(editor->windowTitle(), document ? out->filePath(result) : "shot.png");
         QCOMPARE(scene()->isModified(), !document);
 

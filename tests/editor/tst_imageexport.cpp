@@ -17,6 +17,15 @@ class TestImageExport : public QObject
 
     QTemporaryDir dir;
 
+    // One mark of each kind, reaching past the edges of a picture of 181 x 97.
+    static MarkRecordList fourMarks()
+    {
+        return {new MarkRecord {0, 1, {3, 5}, {177, 5}, {}, 100},
+            new MarkRecord {1, 3, {90, 48}, {200, 112}, {}, -1},
+            new MarkRecord {2, 5, {90, 48}, {115, 28}, {}, -1},
+            new MarkRecord {3, 6, {15, 87}, {50, 58}, "Padding\n8 px on both sides", 70}};
+    }
+
 private slots:
     void sameAsThePlainComposition_data()
     {
@@ -44,10 +53,7 @@ private slots:
         QVERIFY(picture.save(dir.filePath("plain.png")));
         DLGraphicsScene scene;
         QGraphicsView view(&scene);
-        MarkRecordList records {new MarkRecord {0, 1, {3, 5}, {177, 5}, {}, 100},
-            new MarkRecord {1, 3, {90, 48}, {200, 112}, {}, -1},
-            new MarkRecord {2, 5, {90, 48}, {115, 28}, {}, -1},
-            new MarkRecord {3, 6, {15, 87}, {50, 58}, "Padding\n8 px on both sides", 70}};
+        MarkRecordList records = fourMarks();
         QVERIFY(scene.loadDocument(records, dir.filePath("plain.png"), 8));
         clearMarkRecords(records);
         scene.setScale(3.0, &view);
@@ -77,13 +83,10 @@ private slots:
         const auto restore
             = qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true); });
         QCOMPARE(QImage(1, 1, QImage::Format_ARGB32).logicalDpiY(), 120);
-        QImage picture(400, 300, QImage::Format_ARGB32);
+        QImage picture(181, 97, QImage::Format_ARGB32);
         picture.fill(QColor(30, 90, 160));
         QVERIFY(picture.save(dir.filePath("blue.png")));
-        MarkRecordList records {new MarkRecord {0, 1, {10, 100}, {110, 100}, "", -1},
-            new MarkRecord {1, 2, {30, 30}, {90, 70}, "", -1},
-            new MarkRecord {2, 3, {120, 50}, {120, 50}, "", -1},
-            new MarkRecord {3, 4, {60, 80}, {130, 60}, "Gap 8 px", 80}};
+        MarkRecordList records = fourMarks();
         QCOMPARE(writeDocumentFile(dir.filePath("marks.dld"), dir.filePath("blue.png"), records, 5),
             DocumentError::None);
         DLGraphicsScene scene;
