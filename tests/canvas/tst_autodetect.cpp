@@ -77,14 +77,6 @@ private slots:
         }
     }
 
-    // The label widens for each digit of length + 1 beyond the minimum of 40.
-    void lengthLabel()
-    {
-        const QImage piece(14, 26, QImage::Format_ARGB32);
-        QCOMPARE(makeLengthLabelImage(98, piece, piece, piece).size(), QSize(40, 26));
-        QCOMPARE(makeLengthLabelImage(99, piece, piece, piece).size(), QSize(47, 26));
-    }
-
     // Start|move|caps lock|run at the start|run after the move; an empty run, an empty bracket.
     void preview_data()
     {

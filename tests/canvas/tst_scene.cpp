@@ -7,16 +7,11 @@
 #include "settings/preferences.h"
 
 #include <QGraphicsPixmapItem>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
-
-namespace {
-// Every 2 x 2 block of the written pictures has its own colour, so halving keeps one per block.
-QRgb cell(int x, int y)
-{
-    return qRgba((x * 37) & 255, (y * 53) & 255, 7, 200);
-}
-} // namespace
+#include <QWheelEvent>
 
 class TestScene : public QObject
 {
@@ -24,6 +19,20 @@ class TestScene : public QObject
 
 private:
     QTemporaryDir dir;
+    QGraphicsScene big {0, 0, 3000, 3000};
+    std::unique_ptr<DLGraphicsView> view;
+
+    // A shown view at zoom 2 over a large scene, scrolled halfway down.
+    void showView()
+    {
+        view = std::make_unique<DLGraphicsView>();
+        view->setScene(&big);
+        view->resize(400, 300);
+        view->setTransform(QTransform::fromScale(2, 2));
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum() / 2);
+    }
 
 private slots:
     // File|its size, none when missing|size shown|scene rect in a view of 800 x 600.
@@ -44,6 +53,8 @@ private slots:
         const QPoint file = point(f[1]).toPoint(), shown = point(f[2]).toPoint();
         const QLineF rect = line(f[3]);
         const QString path = dir.filePath(f[0]);
+        // Every 2 x 2 block has its own colour, so halving keeps one per block.
+        const auto cell = [](int x, int y) { return qRgba(x * 37 & 255, y * 53 & 255, 7, 200); };
         QImage image(qMax(file.x(), 1), qMax(file.y(), 1), QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -244,6 +255,68 @@ private slots:
             scene.redo();
             QCOMPARE(describeMarks(scene), states.value(at));
         }
+    }
+
+    // Tracking|modifier|wheel delta|the signals, none when the wheel scrolls.
+    void wheel_data()
+    {
+        rows(
+            {"ctrl wheel delta 1 zooms in|0|ctrl|1|in", "ctrl wheel delta 0 zooms out|0|ctrl|0|out",
+                "plain wheel scrolls|0||-120|", "ctrl wheel while tracking scrolls|1|ctrl|-120|"});
+    }
+
+    void wheel()
+    {
+        QFETCH(QStringList, f);
+        showView();
+        view->setTrackMouseFreeMove(f[0] == "1");
+        QSignalSpy in(view.get(), &DLGraphicsView::fangda),
+            out(view.get(), &DLGraphicsView::suoxiao);
+        const int before = view->verticalScrollBar()->value();
+        QWheelEvent event({100, 100}, view->viewport()->mapToGlobal(QPoint(100, 100)), {},
+            {0, f[2].toInt()}, Qt::NoButton, f[1].isEmpty() ? Qt::NoModifier : Qt::ControlModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &event);
+        QCOMPARE(QString("in").repeated(in.count()) + QString("out").repeated(out.count()), f[3]);
+        QCOMPARE(view->verticalScrollBar()->value() > before, f[3].isEmpty());
+    }
+
+    // What happens while tracking|whether tracking ends. Only a press selects where it ends.
+    void trackingEnds_data()
+    {
+        rows({"left press ends and selects|press|1", "space release ends|space|1",
+            "auto-repeated space release is ignored|auto space|0",
+            "space released on another control ends|space elsewhere|1",
+            "window losing focus ends|deactivate|1"});
+    }
+
+    void trackingEnds()
+    {
+        QFETCH(QStringList, f);
+        showView();
+        const QString event = f[0];
+        QSignalSpy start(view.get(), &DLGraphicsView::trackMouseFreeMoveStart);
+        QSignalSpy end(view.get(), &DLGraphicsView::trackMouseFreeMoveEnd);
+        view->setTrackMouseFreeMove(true);
+        view->setTrackMouseFreeMove(true); // a second start is announced too
+        const QVariantList cursor {view->mapToScene(view->mapFromGlobal(QCursor::pos()))};
+        QCOMPARE(start, QList<QVariantList>({cursor, cursor}));
+        const QPoint at(70, 20);
+        QSlider other;
+        QKeyEvent release(
+            QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, {}, event == "auto space");
+        QEvent deactivate(QEvent::WindowDeactivate);
+        if (event == "press")
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        else
+            QApplication::sendEvent(
+                event == "space elsewhere" ? &other : static_cast<QWidget *>(view.get()),
+                event == "deactivate" ? &deactivate : &release);
+        QCOMPARE(view->isTrackingMouseFreeMove(), f[1] == "0");
+        const QVariantList ended {
+            event == "press", event == "press" ? view->mapToScene(at) : QPointF()};
+        QCOMPARE(end, f[1] == "1" ? QList<QVariantList> {ended} : QList<QVariantList>());
+        QVERIFY(view->hasMouseTracking());
     }
 };
 
