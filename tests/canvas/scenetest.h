@@ -3,7 +3,6 @@
 #include "canvas/dlcommentediting.h"
 #include "canvas/dledgedetector.h"
 #include "canvas/dlgraphicsscene.h"
-#include "canvas/dlmarkinteraction.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/marktest.h"
 
@@ -35,7 +34,6 @@ public:
     static void setNextZValue(DLGraphicsScene &scene, double z) { scene.m_nextZValue = z; }
     static auto &comments(const DLGraphicsScene &s) { return *s.m_commentEditing; }
     static auto &detector(const DLGraphicsScene &s) { return *s.m_edgeDetector; }
-    static auto &interaction(const DLGraphicsScene &s) { return *s.m_markInteraction; }
 };
 
 // A scene in mark mode over a 60 x 40 black picture with a white block over x = 20..29,
@@ -62,13 +60,11 @@ inline QStringList describeMarks(const DLGraphicsScene &scene, bool full = true)
     for (const DLGraphicsItem *m : scene.marks()) {
         QPointF a, b;
         m->points(&a, &b);
-        const QString at
-            = QStringLiteral("%1,%2 %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
+        QString at = QStringLiteral("%1,%2 %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
         const QString text = m->markType() == MarkComments ? m->text() : QString();
-        lines << (full ? QStringLiteral("%1 %2 %3 %4 %5 %6")
-                             .arg(QString::number(m->markType()), QString::number(m->zValue()),
-                                 QString::number(m->orderNumber()), at, text,
-                                 QString::number(m->maxWidth()))
+        lines << (full ? QStringList {QString::number(m->markType()), QString::number(m->zValue()),
+                      QString::number(m->orderNumber()), at, text, QString::number(m->maxWidth())}
+                             .join(' ')
                        : at);
     }
     return lines;

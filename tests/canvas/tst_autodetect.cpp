@@ -19,8 +19,7 @@ private slots:
     void findColorRun_data()
     {
         rows({"alpha never ends a run|5|01C87828 80C87828 FFC87828 FF000000|1|0 2",
-            "premultiplied: alphas of one colour|6|01C87828 02C87828 03C87828 07C87828 11C87828 "
-            "7FC87828 80C87828 81C87828 FEC87828 FFC87828 FF000000|0|0 9",
+            "premultiplied: one colour, any alpha|6|01C87828 7FC87828 FEC87828 FF000000|0|0 2",
             "premultiplied: half-transparent is not darker|6|80C8C8C8 FF646464|0|0 0",
             "premultiplied: transparent is black|6|FF000000 00000000 FF000000 FFFFFFFF|2|0 2"});
     }
@@ -58,10 +57,11 @@ private slots:
         }
         const QImage plain(wide.constBits(), 37, 23, wide.bytesPerLine(), QImage::Format_ARGB32);
         const QImage image = plain.convertToFormat(QImage::Format(f[0].toInt()));
-        const auto same = [&](QPoint a, QRgb q) {
-            const QRgb p = plain.valid(a) ? plain.pixel(a) : q ^ 0x800000; // never matches
-            return qAbs(qRed(p) - qRed(q)) <= 1 && qAbs(qGreen(p) - qGreen(q)) <= 1
-                && qAbs(qBlue(p) - qBlue(q)) <= 1;
+        const auto same = [&](QPoint a, QRgb q) { // off the picture never matches
+            const QRgb p = plain.valid(a) ? plain.pixel(a) : q ^ 0x800000;
+            return std::max({qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)),
+                       qAbs(qBlue(p) - qBlue(q))})
+                <= 1;
         };
         for (const QPoint along : {QPoint(1, 0), QPoint(0, 1)}) {
             for (int i = 0; i < plain.width() * plain.height(); ++i) {
@@ -99,14 +99,12 @@ private slots:
         setCapsLockOverride(f[2] == "1");
         scene.onTrackMouseFreeMoveStart(QPointF(35, 8)); // a second start replaces this one
         scene.onTrackMouseFreeMoveStart(point(f[0]));
-        QCOMPARE(scene.items().size(), 2);
         QCOMPARE(detector.previewPath()->path(), bracket(line(f[3])));
         scene.onTrackMouseFreeMovePosChanged(movePos);
         QCOMPARE(detector.previewPath()->path(), bracket(line(f[4])));
         const int length = movePos.x() < 60 && movePos.y() < 40 ? int(line(f[4]).length()) : 0;
         QCOMPARE(detector.previewLabel()->pixmap().toImage(),
             QPixmap::fromImage(detector.makeLengthLabelImage(length)).toImage());
-        QCOMPARE(detector.previewLabel()->pos(), movePos - QPointF(0, 28));
     }
 
     // Select|end|whether the canvas was cleared under the preview|mark made, if any.
