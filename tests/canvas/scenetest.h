@@ -25,8 +25,7 @@ inline void drag(
     }
 }
 
-// What tests set or look at inside the scene: a picture without a file, the next order number
-// and the helpers that own the transient items.
+// The scene's insides that tests set or look at.
 class SceneTestAccess
 {
 public:
@@ -36,8 +35,7 @@ public:
     static auto &detector(const DLGraphicsScene &s) { return *s.m_edgeDetector; }
 };
 
-// A scene in mark mode over a 60 x 40 black picture with a white block over x = 20..29,
-// y = 5..20 and a lone red pixel at (40, 30).
+// Mark mode over a 60 x 40 black picture, white over x = 20..29, y = 5..20, red at (40, 30).
 struct MarkScene : DLGraphicsScene
 {
     explicit MarkScene(DLToolType tool = ToolLength)
