@@ -74,11 +74,11 @@ private slots:
         const int part = f[2].toInt();
         const bool drawn = mark.p1() == mark.p2();
         Driven<> d(f[0].toInt(), mark.p1(), mark.p2(), QStringLiteral("Note"), drawn ? -1 : 100);
-        const QRectF before = d->boundingRect();
-        d.noticed.clear();
         if (!drawn)
             QCOMPARE(d->hitTest(drag.p1()), part);
         d->mousePress(drag.p1(), part);
+        const QRectF before = d->boundingRect();
+        d.noticed.clear();
         d->mouseMove(drag.p2(), part);
         d->mouseRelease(drag.p2(), part);
         QCOMPARE(QLineF(d->firstPoint(), d->secondPoint()), line(f[4]));
@@ -146,9 +146,8 @@ private slots:
         QCOMPARE(d->text(), f[3]);
     }
 
-    // Text|width value|end x, so the box lies on that side|lines, -1 for several within the
-    // width|whether the width value becomes the natural width + 1|width grip dragged by|width
-    // change. A one-line comment cannot be widened past its natural width + 1.
+    // Text|width|end x: the box's side|lines, -1 for several within the width|whether the width
+    // becomes natural + 1|width grip dragged by|change (one line is not widened past natural + 1).
     void commentLayout_data()
     {
         rows({"two line feeds give three lines|one\ntwo\nthree|1e3|40|3|0||",
