@@ -3,7 +3,6 @@
 #include "canvas/dlcommentediting.h"
 #include "canvas/dledgedetector.h"
 #include "canvas/dlgraphicsscene.h"
-#include "canvas/dlmarkinteraction.h"
 #include "marks/dlgraphicsitem.h"
 #include "marks/marktest.h"
 
@@ -26,8 +25,7 @@ inline void drag(
     }
 }
 
-// What tests set or look at inside the scene: a picture without a file, the next order number
-// and the helpers that own the transient items.
+// The scene's insides that tests set or look at.
 class SceneTestAccess
 {
 public:
@@ -35,11 +33,9 @@ public:
     static void setNextZValue(DLGraphicsScene &scene, double z) { scene.m_nextZValue = z; }
     static auto &comments(const DLGraphicsScene &s) { return *s.m_commentEditing; }
     static auto &detector(const DLGraphicsScene &s) { return *s.m_edgeDetector; }
-    static auto &interaction(const DLGraphicsScene &s) { return *s.m_markInteraction; }
 };
 
-// A scene in mark mode over a 60 x 40 black picture with a white block over x = 20..29,
-// y = 5..20 and a lone red pixel at (40, 30).
+// Mark mode over a 60 x 40 black picture, white over x = 20..29, y = 5..20, red at (40, 30).
 struct MarkScene : DLGraphicsScene
 {
     explicit MarkScene(DLToolType tool = ToolLength)
@@ -62,13 +58,11 @@ inline QStringList describeMarks(const DLGraphicsScene &scene, bool full = true)
     for (const DLGraphicsItem *m : scene.marks()) {
         QPointF a, b;
         m->points(&a, &b);
-        const QString at
-            = QStringLiteral("%1,%2 %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
+        QString at = QStringLiteral("%1,%2 %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
         const QString text = m->markType() == MarkComments ? m->text() : QString();
-        lines << (full ? QStringLiteral("%1 %2 %3 %4 %5 %6")
-                             .arg(QString::number(m->markType()), QString::number(m->zValue()),
-                                 QString::number(m->orderNumber()), at, text,
-                                 QString::number(m->maxWidth()))
+        lines << (full ? QStringList {QString::number(m->markType()), QString::number(m->zValue()),
+                      QString::number(m->orderNumber()), at, text, QString::number(m->maxWidth())}
+                             .join(' ')
                        : at);
     }
     return lines;

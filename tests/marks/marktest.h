@@ -39,21 +39,13 @@ inline void rows(std::initializer_list<const char *> table)
     }
 }
 
-// The points of a text such as "10,4 20.5,-4".
-inline QPolygonF polygon(const QString &text)
+// The point at index i of a text such as "10,4 20.5,-4", and the line through its first two.
+inline QPointF point(const QString &text, int i = 0)
 {
-    QPolygonF out;
-    for (const QString &p : text.split(' ', Qt::SkipEmptyParts))
-        out << QPointF(p.section(',', 0, 0).toDouble(), p.section(',', 1).toDouble());
-    return out;
+    const QString p = text.section(' ', i, i, QString::SectionSkipEmpty);
+    return {p.section(',', 0, 0).toDouble(), p.section(',', 1).toDouble()};
 }
-
-inline QPointF point(const QString &text)
-{
-    return polygon(text).value(0);
-}
-
 inline QLineF line(const QString &text)
 {
-    return {point(text), polygon(text).value(1)};
+    return {point(text), point(text, 1)};
 }
