@@ -20,10 +20,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-namespace {
 const char *const formats[]
     = {"defaultFmt", "rgbHex", "rgbFloat", "rgbInt", "rgbaHex", "rgbaFloat", "rgbaInt"};
-}
 
 // Language rows begin with the stored choice (empty: none) and the system's locale.
 class TestPreferences : public QObject
