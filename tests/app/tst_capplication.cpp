@@ -7,7 +7,6 @@
 #include "editor/dleditor.h"
 #include "marks/marktest.h"
 
-#include <QDBusConnection>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProcess>

@@ -7,7 +7,6 @@
 #include "fuzz/checks/preferencescheck.h"
 #include "fuzz/checks/updateoffercheck.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 // Hostile input: every committed seed and every input a fuzz run ever broke a promise with

@@ -15,7 +15,6 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -204,8 +203,6 @@ private slots:
     void everyOfferedLanguage_data()
     {
         const QString lupdate = QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate";
-        if (!QFile::exists(lupdate))
-            QSKIP("lupdate is not installed");
         QStringList arguments = QString(DIMLET_SOURCE_DIR_LIST).split(',');
         arguments.replaceInStrings(QRegularExpression("^"), DIMLET_SOURCE_DIR "/");
         arguments += {"-no-obsolete", "-silent", "-ts"};

@@ -12,7 +12,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-namespace {
 // A minimal HTTP/1.1 server on 127.0.0.1 in the test's event loop. Every request gets body,
 // without a length when it is over the bound, so only the read bound can refuse it.
 struct LocalHttpServer : QTcpServer
@@ -41,8 +40,6 @@ struct LocalHttpServer : QTcpServer
             QString("http://127.0.0.1:%1/update/dimlet.json").arg(serverPort()).toUtf8());
     }
 };
-
-} // namespace
 
 class TestUpdateCheck : public QObject
 {
@@ -104,9 +101,8 @@ private slots:
         QCOMPARE(results, QList<QVariantList> {{QByteArray()}}); // not "{}"
     }
 
-    // The real program, its update check waiting on a name lookup that takes 30 s and cannot
-    // be cancelled (the preloaded lookup closes the window as it begins): it must still end
-    // at once, and cleanly.
+    // The real program, its update check waiting on a name lookup that takes 30 s and cannot be
+    // cancelled (the preloaded lookup closes the window as it begins), still ends at once, cleanly.
     void closingDoesNotWaitForTheLookup()
     {
         qputenv("LD_PRELOAD", DIMLET_SLOW_LOOKUP);
