@@ -43,8 +43,7 @@ private slots:
         QTRY_COMPARE(editor.canvasScene()->imagePath(), first);
     }
 
-    // Rows: accepted suffixes|dragged names ("text:" a text drag)|names handed over (none when
-    // the drag is refused).
+    // Rows: accepted suffixes|dragged ("text:" a text drag)|handed over (none: drag refused).
     void droppedFiles_data()
     {
         rows({"suffixes of any case; the rest left out, drag order kept|png bmp jpg jpeg dld|A.PNG "

@@ -26,8 +26,7 @@ class TestCommandLine : public QObject
     }
 
 private slots:
-    // Left half green, right half blue, one red length mark; a temporary folder of its own, to
-    // see what is left there.
+    // Left half green, right half blue, a red length mark; a TMPDIR of its own to see leftovers.
     void init()
     {
         QVERIFY(QDir(work.path()).removeRecursively() && QDir().mkpath(tmp));

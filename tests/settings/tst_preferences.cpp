@@ -41,22 +41,20 @@ private slots:
     void preferencesFilePathBothBranches()
     {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        const QString beside = QDir::cleanPath(data + "/../Dimlet") + QDir::separator();
+        const QString beside = QDir::cleanPath(data + "/../Dimlet/preferences.ini");
         QDir(data).removeRecursively();
-        QDir(beside).removeRecursively();
-        QCOMPARE(preferencesFilePath() + preferencesFilePath(),
-            beside + "preferences.ini" + beside + "preferences.ini");
+        QDir(QFileInfo(beside).path()).removeRecursively();
+        QCOMPARE(preferencesFilePath() + preferencesFilePath(), beside + beside);
         QVERIFY(QDir().mkpath(data));
         QCOMPARE(preferencesFilePath(), QStringLiteral("./preferences.ini"));
         QVERIFY(QDir(data).removeRecursively());
     }
 
-    // Rows: file content|steps|what the settings dialog shows|changes|what the program reads;
-    // both are colour, format (-1: none checked), profile, background, origin. A step clicks a
-    // button or sets a list to the index after "="; each choice is stored at once and only real
-    // changes count. Out-of-range indexes read as the first colour and the pattern; a file with
-    // what could start a serialized value (Qt's decoder crashes on forged ones) reads as absent
-    // and changes to it last for the run.
+    // Rows: file content|steps|what the settings dialog shows|changes|what the program reads, both
+    // as colour, format (-1: none checked), profile, background, origin. A step clicks a button or
+    // sets a list to the index after "="; a choice is stored at once, only real changes count.
+    // Out-of-range indexes read as the first colour and the pattern. A file with what could start
+    // a serialized value (Qt crashes decoding forged ones) reads as absent; changes last the run.
     void choices_data()
     {
         rows({"no file|||0 0 0 0 0|0|0 ff32353f 0 0 0",
@@ -172,9 +170,8 @@ private slots:
         QCOMPARE(loaded.join(','), f[3]);
     }
 
-    // Then the entry the dialog opens on, the entries chosen and whether the
-    // notice shows. Only a chosen entry is stored; the notice shows while the choice differs
-    // from the language running.
+    // Then the entry the dialog opens on, the entries chosen and whether the notice shows: it
+    // does while the choice differs from the language running. Only a chosen entry is stored.
     void chooseLanguage_data()
     {
         rows({"stored choice over the system's|zht|de_DE|繁體中文||0",
@@ -198,8 +195,7 @@ private slots:
             f[3].isEmpty() ? f[0] : list->currentData().toString());
     }
 
-    // Copies of the translations brought up to date with the code: unused texts dropped, new
-    // ones come unfinished.
+    // Copies of the translations updated from the code: unused texts dropped, new ones unfinished.
     void everyOfferedLanguage_data()
     {
         const QString lupdate = QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/lupdate";

@@ -12,8 +12,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-// A minimal HTTP/1.1 server on 127.0.0.1 in the test's event loop. Every request gets body,
-// without a length when it is over the bound, so only the read bound can refuse it.
+// A minimal HTTP/1.1 server on 127.0.0.1 in the test's event loop; once a request's headers are
+// in it answers with body, without a length when over the bound, so only the read bound refuses.
 struct LocalHttpServer : QTcpServer
 {
     QByteArray body;
@@ -24,7 +24,6 @@ struct LocalHttpServer : QTcpServer
         connect(this, &QTcpServer::newConnection, [this] {
             QTcpSocket *socket = nextPendingConnection();
             connect(socket, &QTcpSocket::readyRead, [this, socket] {
-                // Answered once the request's headers are all in.
                 if (!socket->peek(1 << 16).contains("\r\n\r\n"))
                     return;
                 requests << socket->readAll().split('\r').first();
@@ -46,10 +45,9 @@ class TestUpdateCheck : public QObject
     Q_OBJECT
 
 private slots:
-    // Any version other than the running one is offered, older ones too (the fuzz replay sees
-    // which bodies make an offer). Rows: body|version line|notes; no offer without them.
-    // Qt's JSON parser leaks what a repeated key replaces, so such bodies are never parsed;
-    // keys that only look alike, or repeat in another object, are no repeat.
+    // Any version other than the running one is offered, older ones too. Rows: body|version line|
+    // notes (no offer without them). Qt's JSON parser leaks what a repeated key replaces, so such
+    // bodies are never parsed; a key that only looks alike, or repeats in another object, is fine.
     void offer_data()
     {
         rows({R"(lower version|{"version":"0.9","date":"d","note":"a@<b>b</b>"})"
