@@ -52,7 +52,7 @@ private slots:
     {
         rows({R"(lower version|{"version":"0.9","date":"d","note":"a@<b>b</b>"})"
               "|0.9 , release at: d|a\n<b>b</b>",
-            R"(key repeated after an object|{"note": {"a":1}, "note": "x", "version": "2.0.0"})",
+            R"(key repeated after an array|{"note": [{"a":1}], "note": "x", "version": "2.0.0"})",
             "escaped key spelling version|{\"\\u0076ersion\":\"2\"}",
             R"(same key in two objects|{"version":"2","date":"d","x":{"version":"1.0.0"}})"
             "|2 , release at: d|"});
