@@ -5,14 +5,13 @@
 #include "app/desktopapplicationadaptor.h"
 #include "canvas/dlgraphicsscene.h"
 #include "editor/dleditor.h"
+#include "marks/marktest.h"
 
-#include <QDBusConnection>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 class TestCApplication : public QObject
 {
@@ -31,60 +30,49 @@ private slots:
         DLEditor editor;
         connect(qobject_cast<CApplication *>(qApp), &CApplication::openURL, &editor,
             &DLEditor::handleAppOpenURL);
-        QTemporaryDir dir;
-        QImage picture(40, 30, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        QVERIFY(picture.save(dir.filePath("first.png")));
-        const QString first = QUrl::fromLocalFile(dir.filePath("first.png")).toString();
+        const QString first = DIMLET_SOURCE_DIR "/resources/images/DLAppIcon128.png";
         QProcess gdbus;
         gdbus.start("gdbus",
             {"call", "--session", "--dest", DesktopApplicationAdaptor::applicationId(),
                 "--object-path", DesktopApplicationAdaptor::objectPath(), "--method",
-                "org.freedesktop.Application.Open", "['" + first + "','file:///gone.png']", "{}"});
+                "org.freedesktop.Application.Open", "['file://" + first + "','file:///gone.png']",
+                "{}"});
         // This process answers the call, so its event loop keeps running meanwhile.
         QTRY_COMPARE_WITH_TIMEOUT(gdbus.state(), QProcess::NotRunning, 10000);
         QCOMPARE(gdbus.exitCode(), 0);
-        QTRY_COMPARE(editor.canvasScene()->imagePath(), dir.filePath("first.png"));
+        QTRY_COMPARE(editor.canvasScene()->imagePath(), first);
     }
 
-    // Rows: accepted suffixes : dragged names > names handed over (none when the drag is
-    // refused); "text:" a text drag.
+    // Rows: accepted suffixes|dragged ("text:" a text drag)|handed over (none: drag refused).
     void droppedFiles_data()
     {
-        QTest::addColumn<QString>("drop");
-        const QString ours = "png bmp jpg jpeg dld: ";
-        QTest::newRow("suffixes of any case; the rest left out, drag order kept")
-            << ours + "A.PNG notes.txt b.Jpeg a.png.txt README x.png/f c.dld > A.PNG b.Jpeg c.dld";
-        QTest::newRow("no accepted file refuses the drag") << ours + "notes.txt > ";
-        QTest::newRow("plain text naming a picture is refused") << ours + "text:/t/a.png > ";
-        QTest::newRow("empty suffix list takes every file") << ": a.txt README > a.txt README";
+        rows({"suffixes of any case; the rest left out, drag order kept|png bmp jpg jpeg dld|A.PNG "
+              "notes.txt b.Jpeg a.png.txt README x.png/f c.dld|A.PNG b.Jpeg c.dld",
+            "no accepted file refuses the drag|png bmp jpg jpeg dld|notes.txt|",
+            "plain text naming a picture is refused|png|text:/t/a.png|",
+            "empty suffix list takes every file||a.txt README|a.txt README"});
     }
 
     void droppedFiles()
     {
-        QFETCH(QString, drop);
-        const QString dragged = drop.section(": ", 1).section(" > ", 0, 0);
-        const QString handedOver = drop.section(" > ", 1);
+        QFETCH(QStringList, f);
         CMainWindow window(false, false);
         window.setAcceptFiles(true);
-        window.setAcceptSuffixes(
-            drop.section(": ", 0, 0).split(' ', Qt::SkipEmptyParts).toVector());
+        window.setAcceptSuffixes(f[0].split(' ', Qt::SkipEmptyParts).toVector());
         QSignalSpy spy(&window, &CMainWindow::windowAcceptFiles);
         QMimeData mime;
         QList<QUrl> urls;
-        for (const QString &name : dragged.split(' '))
+        for (const QString &name : f[1].split(' '))
             urls << QUrl::fromLocalFile("/t/" + name);
-        dragged.startsWith("text:") ? mime.setText(dragged.mid(5)) : mime.setUrls(urls);
+        f[1].startsWith("text:") ? mime.setText(f[1].mid(5)) : mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(&window, &enter);
-        QCOMPARE(enter.isAccepted(), !handedOver.isEmpty());
+        QCOMPARE(enter.isAccepted(), !f[2].isEmpty());
         if (enter.isAccepted())
             QApplication::sendEvent(&window, &dropped);
-        QStringList got;
-        for (const QVariantList &call : spy)
-            got += call.first().value<QVector<QString>>().toList();
-        QCOMPARE(got.join(' ').remove("/t/"), handedOver);
+        const auto files = spy.value(0).value(0).value<QVector<QString>>().toList();
+        QCOMPARE(files.join(' ').remove("/t/"), f[2]);
     }
 
     // A question offers Yes and No (true only for Yes); a message is a plain box.

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "editor/documentfixtures.h"
+#include "marks/marktest.h"
 #include "thumbnail.h"
 
 #include <QImageReader>
@@ -25,8 +26,7 @@ class TestCommandLine : public QObject
     }
 
 private slots:
-    // Left half green, right half blue, one red length mark; a temporary folder of its own, to
-    // see what is left there.
+    // Left half green, right half blue, a red length mark; a TMPDIR of its own to see leftovers.
     void init()
     {
         QVERIFY(QDir(work.path()).removeRecursively() && QDir().mkpath(tmp));
@@ -44,50 +44,41 @@ private slots:
     }
 
     // Exit 2 is a usage error, exit 1 a document or file that fails; nothing is written.
-    // Rows: files in the work folder (%1) > exit code and message.
+    // Rows: files in the work folder (%1)|exit code|message.
     void renderRefuses_data()
     {
-        QTest::addColumn<QString>("run");
-        QTest::newRow("truncated")
-            << "cut.dld out.png > 1 %1cut.dld: Could not read document file.";
-        QTest::newRow("picture that is no picture")
-            << "bad.dld out.png > 1 %1bad.dld: The document's picture could not be read.";
-        QTest::newRow("missing output folder")
-            << "doc.dld gone/out.png > 1 %1gone/out.png: Could not write the image.";
-        QTest::newRow("gif output") << "doc.dld out.gif > 2 OUTPUT must end in .png, .jpg, .jpeg "
-                                       "or .bmp: %1out.gif\nUsage: dimlet-render INPUT.dld "
-                                       "OUTPUT.png|.jpg|.jpeg|.bmp";
+        rows({"truncated|cut.dld out.png|1|%1cut.dld: Could not read document file.",
+            "no picture|bad.dld out.png|1|%1bad.dld: The document's picture could not be read.",
+            "no output folder|doc.dld gone/out.png|1|%1gone/out.png: Could not write the image.",
+            "gif output|doc.dld out.gif|2|OUTPUT must end in .png, .jpg, .jpeg or .bmp: "
+            "%1out.gif\nUsage: dimlet-render INPUT.dld OUTPUT.png|.jpg|.jpeg|.bmp"});
     }
 
     void renderRefuses()
     {
-        QFETCH(QString, run);
+        QFETCH(QStringList, f);
         const QString dir = work.path() + "/";
-        QStringList paths = run.section(" > ", 0, 0).split(' ');
+        QStringList paths = f[0].split(' ');
         paths.replaceInStrings(QRegularExpression("^"), dir);
-        const QString expected = run.section(" > ", 1);
-        QCOMPARE(this->run("dimlet-render", paths),
-            expected.left(2) + "dimlet-render: " + expected.mid(2).arg(dir));
+        QCOMPARE(
+            run("dimlet-render", paths), f[1] + " dimlet-render: " + f.mid(2).join('|').arg(dir));
         QVERIFY(!QFile::exists(paths.last()));
     }
 
-    // Rows: picture size, maximum > thumbnail size.
+    // Rows: picture width|height|maximum|thumbnail size.
     void thumbnailSize_data()
     {
-        QTest::addColumn<QString>("sizes");
-        QTest::newRow("rounds a half up") << "200 3, 100 > 100 2";
-        QTest::newRow("never loses the last row") << "4000 1, 100 > 100 1";
-        QTest::newRow("never enlarged") << "300 100, 4096 > 300 100";
-        QTest::newRow("portrait, no overflow") << "1000000 2000000, 4096 > 2048 4096";
-        QTest::newRow("empty picture") << "0 10, 128 > -1 -1";
+        rows({"rounds a half up|200|3|100|100 2", "never loses the last row|4000|1|100|100 1",
+            "never enlarged|300|100|4096|300 100",
+            "portrait, no overflow|1000000|2000000|4096|2048 4096",
+            "empty picture|0|10|128|-1 -1"});
     }
 
     void thumbnailSize()
     {
-        QFETCH(QString, sizes);
-        const QStringList n = sizes.split(QRegularExpression("[ ,>]+"));
-        const QSize got = ::thumbnailSize(QSize(n[0].toInt(), n[1].toInt()), n[2].toInt());
-        QCOMPARE(QString("%1 %2").arg(got.width()).arg(got.height()), n[3] + " " + n[4]);
+        QFETCH(QStringList, f);
+        const QSize got = ::thumbnailSize(QSize(f[0].toInt(), f[1].toInt()), f[2].toInt());
+        QCOMPARE(QString("%1 %2").arg(got.width()).arg(got.height()), f[3]);
     }
 
     // The render at full size with the mark drawn in; the thumbnail scaled (a third of a row

@@ -7,7 +7,6 @@
 #include "fuzz/checks/preferencescheck.h"
 #include "fuzz/checks/updateoffercheck.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 // Hostile input: every committed seed and every input a fuzz run ever broke a promise with
@@ -18,24 +17,21 @@ class TestFuzzReplay : public QObject
 private slots:
     void replay_data()
     {
-        QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("path");
-        for (const char *target : {"document", "updateoffer", "preferences", "picture"}) {
+        for (const char *target : {"document", "updateoffer", "preferences", "picture"})
             for (const char *kind : {"corpus", "regressions"}) {
                 const QDir dir(QStringLiteral(DIMLET_FUZZ_DIR "/%1/%2").arg(kind, target));
                 const QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
                 QVERIFY2(names.size() >= 3 || kind == QString("regressions"), qPrintable(target));
                 for (const QString &name : names)
-                    QTest::newRow(qPrintable(dir.filePath(name).section('/', -3)))
-                        << QString(target) << dir.filePath(name);
+                    QTest::addRow("%s/%s/%s", kind, target, qPrintable(name)) << dir.filePath(name);
             }
-        }
     }
 
     void replay()
     {
-        QFETCH(QString, target);
         QFETCH(QString, path);
+        const QString target = path.section('/', -2, -2);
         const QByteArray input = fileBytes(path);
         QTemporaryDir root;
         const QString failure = target == "document" ? checkDocumentInput(input, root.path())
