@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "commandline.h"
 #include "editor/documentfixtures.h"
 #include "marks/marktest.h"
 #include "thumbnail.h"
@@ -63,6 +64,20 @@ private slots:
         QCOMPARE(
             run("dimlet-render", paths), f[1] + " dimlet-render: " + f.mid(2).join('|').arg(dir));
         QVERIFY(!QFile::exists(paths.last()));
+    }
+
+    // Argument|the local path it names, none for another machine's file.
+    void localPath_data()
+    {
+        rows({"plain path|/a/b.dld|/a/b.dld", "file address|FILE:///a/b%20c.dld|/a/b c.dld",
+            "this machine by name|file://localhost/a.dld|/a.dld",
+            "another machine|file://far/a.dld|"});
+    }
+
+    void localPath()
+    {
+        QFETCH(QStringList, f);
+        QCOMPARE(localPathFromArgument(f[0]), f[1]);
     }
 
     // Rows: picture width|height|maximum|thumbnail size.
