@@ -155,7 +155,7 @@ private slots:
             "width below 1 is not set|alpha beta gamma delta|0.5|40|1|1||",
             "empty text: a 2 x 0 box, width unset||-1|40|0|0||",
             "one line: outward does not widen|Comments|-1|40|1|1|30|0",
-            "one line: inward narrows|Comments|-1|40|1|1|-20|-20",
+            "one line: one pixel inward narrows|Comments|-1|40|1|1|-1|-1",
             "box left, wrapped: leftward widens|alpha beta gamma delta|60|-40|-1|0|-25|25"});
     }
 
