@@ -23,40 +23,20 @@ private slots:
     void dropFromAnotherProgram();
 };
 
-namespace {
-// The one picture named like stem that the program kept in its temporary folder.
-QString keptPicture(DesktopSession &s, const QString &stem)
-{
-    QString found;
-    s.waitUntil([&] {
-        QDirIterator it(s.tempPath(), {stem + " *.png"}, QDir::Files, QDirIterator::Subdirectories);
-        found = it.hasNext() ? it.next() : QString();
-        return !found.isEmpty();
-    });
-    return found;
-}
-
-// Opens the journeys' picture through the open dialog.
-bool openBoard(DesktopSession &s, const QImage &picture)
-{
-    return picture.save(s.filePath("board.png")) && s.start()
-        && s.chooseFile("ctrl+o", "Open Image", s.filePath("board.png"))
-        && s.waitForTitle("board.png");
-}
-} // namespace
-
 void Journeys::captureRegion()
 {
     DesktopSession s("capture-region");
     const QImage known = makeFramedPicture();
-    JOURNEY_VERIFY(s, openBoard(s, known) && known.save(s.filePath("known.png")));
+    QVERIFY(known.save(s.filePath("board.png")));
+    JOURNEY_VERIFY(s, s.start() && s.chooseFile("ctrl+o", "Open Image", s.filePath("board.png")));
+    JOURNEY_VERIFY(s, s.waitForTitle("board.png"));
 
     s.step("another program's window shows a known picture");
     const QPoint knownAt(800, 600);
     QProcess window;
     const auto closeWindow = qScopeGuard([&] { window.kill(), window.waitForFinished(); });
     window.start(DIMLET_E2E_OTHER_PROGRAM,
-        {s.filePath("known.png"), QString::number(knownAt.x()), QString::number(knownAt.y())});
+        {s.filePath("board.png"), QString::number(knownAt.x()), QString::number(knownAt.y())});
     JOURNEY_VERIFY(
         s, s.waitUntil([&] { return s.screenshot().copy(QRect(knownAt, known.size())) == known; }));
 
@@ -91,7 +71,12 @@ void Journeys::captureRegion()
 
     s.step("Capture Region over the mark, answer Yes: the region opens, pixel for pixel");
     JOURNEY_VERIFY(s, s.focusMain() && s.key("ctrl+n") && capture(false) && s.answerQuestion(true));
-    const QString captured = keptPicture(s, "Screenshot");
+    QString captured; // kept in the program's temporary folder
+    JOURNEY_VERIFY(s, s.waitUntil([&] {
+        QDirIterator it(
+            s.tempPath(), {"Screenshot *.png"}, QDir::Files, QDirIterator::Subdirectories);
+        return it.hasNext() && !(captured = it.next()).isEmpty();
+    }));
     JOURNEY_VERIFY(s, s.waitForTitle(QFileInfo(captured).fileName()));
     JOURNEY_VERIFY(s, QImage(captured).convertToFormat(QImage::Format_RGB32) == known.copy(region));
 }
